@@ -1,0 +1,133 @@
+#include "TextDecoding.h"
+
+namespace {
+// 0x80..0x9F of Windows-1252; the unassigned 81, 8D, 8F, 90, 9D pass through as C1 controls.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+} // namespace
+
+QString DecodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = in[i];
+        out[i] = (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char16_t(b);
+    }
+    return text;
+}
+
+QString DecodeUtf8Strict(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized); // never more code units than bytes
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    qsizetype n = 0;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char b0 = in[i];
+        if (b0 < 0x80) {
+            out[n++] = b0;
+            ++i;
+            continue;
+        }
+        int length;
+        char32_t cp;
+        char32_t min;
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            length = 2, cp = b0 & 0x1F, min = 0x80;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            length = 3, cp = b0 & 0x0F, min = 0x800;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            length = 4, cp = b0 & 0x07, min = 0x10000;
+        } else {
+            return {};
+        }
+        if (size - i < length)
+            return {};
+        for (int k = 1; k < length; ++k) {
+            const unsigned char b = in[i + k];
+            if ((b & 0xC0) != 0x80)
+                return {};
+            cp = (cp << 6) | (b & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return {};
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out[n++] = char16_t(0xD800 + (cp >> 10));
+            out[n++] = char16_t(0xDC00 + (cp & 0x3FF));
+        } else {
+            out[n++] = char16_t(cp);
+        }
+        i += length;
+    }
+    text.truncate(n);
+    return text;
+}
+
+namespace {
+QString DecodeUtf16(QByteArrayView bytes, bool littleEndian)
+{
+    const qsizetype units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < units; ++i) {
+        const unsigned char a = in[2 * i];
+        const unsigned char b = in[2 * i + 1];
+        out[i] = littleEndian ? char16_t(a | (b << 8)) : char16_t((a << 8) | b);
+    }
+    return text;
+}
+} // namespace
+
+QString DecodeUtf16LE(QByteArrayView bytes) { return DecodeUtf16(bytes, true); }
+QString DecodeUtf16BE(QByteArrayView bytes) { return DecodeUtf16(bytes, false); }
+
+ByteOrderMark DetectByteOrderMark(QByteArrayView bytes)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (bytes.size() >= 2 && b[0] == 0xFF && b[1] == 0xFE)
+        return ByteOrderMark::Utf16LE;
+    if (bytes.size() >= 2 && b[0] == 0xFE && b[1] == 0xFF)
+        return ByteOrderMark::Utf16BE;
+    if (bytes.size() >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF)
+        return ByteOrderMark::Utf8;
+    return ByteOrderMark::None;
+}
+
+int ByteOrderMarkLength(ByteOrderMark mark)
+{
+    switch (mark) {
+    case ByteOrderMark::Utf16LE:
+    case ByteOrderMark::Utf16BE:
+        return 2;
+    case ByteOrderMark::Utf8:
+        return 3;
+    case ByteOrderMark::None:
+        break;
+    }
+    return 0;
+}
+
+QString DecodeByMark(QByteArrayView bytes)
+{
+    const ByteOrderMark mark = DetectByteOrderMark(bytes);
+    const QByteArrayView body = bytes.sliced(ByteOrderMarkLength(mark));
+    switch (mark) {
+    case ByteOrderMark::Utf16LE:
+        return DecodeUtf16LE(body);
+    case ByteOrderMark::Utf16BE:
+        return DecodeUtf16BE(body);
+    case ByteOrderMark::Utf8:
+        return DecodeUtf8Strict(body);
+    case ByteOrderMark::None:
+        break;
+    }
+    return DecodeWindows1252(body);
+}
