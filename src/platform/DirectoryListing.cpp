@@ -1,0 +1,142 @@
+#include "DirectoryListing.h"
+
+#include "NativePath.h"
+
+#ifdef Q_OS_WIN
+#include <QDirIterator>
+#include <QFileInfo>
+#else
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#ifndef Q_OS_WIN
+
+struct DirectoryListing::Impl {
+    DIR* dir = nullptr;
+};
+
+DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>())
+{
+    const QByteArray native = EncodeNativePath(folder);
+    const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    m_impl->dir = ::fdopendir(fd);
+    if (!m_impl->dir)
+        ::close(fd);
+}
+
+DirectoryListing::~DirectoryListing()
+{
+    if (m_impl->dir)
+        ::closedir(m_impl->dir);
+}
+
+bool DirectoryListing::isOpen() const { return m_impl->dir != nullptr; }
+
+bool DirectoryListing::next(ListingEntry& entry)
+{
+    if (!m_impl->dir)
+        return false;
+    for (;;) {
+        const dirent* d = ::readdir(m_impl->dir);
+        if (!d)
+            return false;
+        const char* name = d->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        entry.name = DecodeNativePath(QByteArrayView(name));
+        switch (d->d_type) {
+        case DT_REG:
+            entry.kind = EntryKind::File;
+            break;
+        case DT_DIR:
+            entry.kind = EntryKind::Folder;
+            break;
+        case DT_FIFO:
+        case DT_SOCK:
+        case DT_CHR:
+        case DT_BLK:
+            entry.kind = EntryKind::Other;
+            break;
+        default: // a link, or a file system that does not say
+            entry.kind = EntryKind::Unknown;
+            break;
+        }
+        return true;
+    }
+}
+
+bool DirectoryListing::describe(ListingEntry& entry) const
+{
+    if (!m_impl->dir)
+        return false;
+    const int fd = ::dirfd(m_impl->dir);
+    const QByteArray native = EncodeNativePath(entry.name);
+    struct stat st {};
+    if (::fstatat(fd, native.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    const bool isLink = S_ISLNK(st.st_mode);
+    if (isLink && ::fstatat(fd, native.constData(), &st, 0) != 0)
+        return false; // a broken link
+    if (S_ISREG(st.st_mode))
+        entry.kind = EntryKind::File;
+    else if (S_ISDIR(st.st_mode))
+        entry.kind = isLink ? EntryKind::FolderLink : EntryKind::Folder;
+    else
+        entry.kind = EntryKind::Other;
+    entry.size = qint64(st.st_size);
+    entry.lastWrite = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
+                                                     st.st_mtim.tv_nsec / 1000000);
+    return true;
+}
+
+#else // Windows: the system attribute marks what is never listed.
+
+struct DirectoryListing::Impl {
+    QString folder;
+    std::unique_ptr<QDirIterator> it;
+};
+
+DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>())
+{
+    m_impl->folder = folder;
+    if (QFileInfo(folder).isDir())
+        m_impl->it = std::make_unique<QDirIterator>(
+            folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+DirectoryListing::~DirectoryListing() = default;
+
+bool DirectoryListing::isOpen() const { return m_impl->it != nullptr; }
+
+bool DirectoryListing::next(ListingEntry& entry)
+{
+    if (!m_impl->it || !m_impl->it->hasNext())
+        return false;
+    m_impl->it->next();
+    entry.name = m_impl->it->fileName();
+    entry.kind = EntryKind::Unknown;
+    return true;
+}
+
+bool DirectoryListing::describe(ListingEntry& entry) const
+{
+    const QFileInfo info(m_impl->folder + QLatin1Char('/') + entry.name);
+    if (!info.exists())
+        return false;
+    if (info.isDir())
+        entry.kind = info.isSymLink() ? EntryKind::FolderLink : EntryKind::Folder;
+    else if (info.isFile())
+        entry.kind = EntryKind::File;
+    else
+        entry.kind = EntryKind::Other;
+    entry.size = info.size();
+    entry.lastWrite = info.lastModified();
+    return true;
+}
+#endif

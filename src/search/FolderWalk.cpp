@@ -1,0 +1,172 @@
+#include "FolderWalk.h"
+
+#include "ContentMatch.h"
+#include "DateTimeValue.h"
+#include "DirectoryListing.h"
+#include "HeaderAnalyzer.h"
+#include "SizeText.h"
+#include "TextHelpers.h"
+#include "WholeText.h"
+
+#include <exception>
+
+namespace {
+const QString kGed = QStringLiteral(".GED");
+const QString kTvx = QStringLiteral(".TVX");
+
+bool BeginsAsOrganizeFile(const QString& text)
+{
+    static const QString plain = QStringLiteral("; This is a Torvex ");
+    if (text.startsWith(plain))
+        return true;
+    // The same characters each followed by NUL: a mark-less UTF-16 LE file read byte by byte.
+    if (text.size() < 2 * plain.size())
+        return false;
+    for (qsizetype i = 0; i < plain.size(); ++i)
+        if (text[2 * i] != plain[i] || text[2 * i + 1] != QChar(0))
+            return false;
+    return true;
+}
+} // namespace
+
+QChar PathSeparator()
+{
+#ifdef Q_OS_WIN
+    return QLatin1Char('\\');
+#else
+    return QLatin1Char('/');
+#endif
+}
+
+QString WithFinalSeparator(const QString& lookIn)
+{
+    if (lookIn.isEmpty())
+        return lookIn;
+    const QChar last = lookIn.back();
+#ifdef Q_OS_WIN
+    if (last == QLatin1Char(':'))
+        return lookIn;
+#endif
+    if (last == PathSeparator())
+        return lookIn;
+    return lookIn + PathSeparator();
+}
+
+QDateTime OnTwoSecondGrid(const QDateTime& localTime)
+{
+    const QTime t = localTime.time();
+    return QDateTime(localTime.date(), QTime(t.hour(), t.minute(), t.second() & ~1));
+}
+
+FolderWalk::FolderWalk(RunState& state, SearchReporter& reporter, Clock clock)
+    : m_state(state), m_reporter(reporter), m_clock(std::move(clock)),
+      m_masks(DeriveTypeMasks(state.criteria.TypeText))
+{
+}
+
+void FolderWalk::progressReport()
+{
+    const qint64 now = m_clock();
+    if (now - m_state.lastProgressMs <= 250)
+        return;
+    m_state.lastProgressMs = now;
+    m_reporter.showProgress(ProgressLine(m_state));
+}
+
+void FolderWalk::walk(const QString& folder)
+{
+    m_state.currentFolder = folder;
+    m_state.currentFileName.clear(); // a progress line on entering shows the folder alone
+    progressReport();
+    ++m_state.folderCounter;
+
+    ListingEntry entry;
+    for (const QString& mask : m_masks.masks) {
+        DirectoryListing listing(folder);
+        while (listing.next(entry)) {
+            if (entry.kind == EntryKind::Folder || entry.kind == EntryKind::Other ||
+                !MatchesMask(entry.name, mask))
+                continue;
+            // The listing leaves out folders and system entries and gives the file's facts.
+            if (!listing.describe(entry) || entry.kind != EntryKind::File)
+                continue;
+            examine(folder, entry);
+            if (stopped())
+                break;
+        }
+    }
+
+    if (stopped() || !m_state.criteria.IncludeSubfolders)
+        return;
+    DirectoryListing listing(folder);
+    while (listing.next(entry)) {
+        if (entry.kind == EntryKind::Unknown && !listing.describe(entry))
+            continue;
+        if (entry.kind == EntryKind::Folder) {
+            try {
+                walk(folder + entry.name + PathSeparator());
+            } catch (const std::exception&) {
+                // What is left of that subfolder is abandoned; the walk goes on.
+            }
+        }
+        if (stopped())
+            break;
+    }
+}
+
+void FolderWalk::examine(const QString& folder, ListingEntry& entry)
+{
+    try {
+        const QString& name = entry.name;
+        m_state.currentFileName = name;
+        const SearchCriteria& criteria = m_state.criteria;
+        if (!criteria.NameContains.isEmpty() &&
+            !UpperCodeUnits(name).contains(UpperCodeUnits(criteria.NameContains)))
+            return progressReport();
+        const QString ext = UpperCodeUnits(ExtensionOf(name));
+        if ((m_masks.excludeGed && ext == kGed) || (m_masks.excludeTvx && ext == kTvx))
+            return progressReport();
+
+        FoundFile& row = m_state.currentRow;
+        row.Name = name;
+        row.Path = folder;
+        row.SizeRaw = entry.size;
+        row.Size = SizeKBText(entry.size);
+        row.DateModifiedRaw = ToDateTimeValue(OnTwoSecondGrid(entry.lastWrite.toLocalTime()));
+        row.DateModified = DateTimeText(row.DateModifiedRaw);
+        row.LogFileDateRaw = 0;
+        row.LogFileDate.clear();
+
+        const HeaderInfo info = AnalyzeGedcomHeader(folder + name);
+        row.Type = info.Type;
+        row.BOM = info.BOM;
+        row.Program = info.Program;
+        row.Dest = info.Dest;
+        row.Char = info.Char;
+
+        if (row.Type == NothingFoundType() && ext == kTvx &&
+            BeginsAsOrganizeFile(ReadWholeText(folder + name)))
+            row.Type = QStringLiteral("Torvex Organize file");
+
+        if (row.Type == NothingFoundType() && ext != kGed && ext != kTvx)
+            return progressReport();
+        ++m_state.fileCounter;
+
+        bool accepted = true;
+        if (!criteria.ContainingText.isEmpty()) {
+            accepted = ContentTest(criteria, folder, name);
+            if (accepted)
+                ++m_state.foundCounter;
+        }
+        if (accepted) {
+            if (const auto log = CompanionLogDate(folder, name)) {
+                row.LogFileDateRaw = log->value;
+                row.LogFileDate = log->text;
+            }
+            m_reporter.addRow(row);
+        }
+        progressReport();
+    } catch (const std::exception&) {
+        // The file is abandoned silently; counts already made for it stay.
+    }
+}
