@@ -18,28 +18,50 @@ const QStringList kFieldNames = {
 // Machine-readable numbers: a decimal point whatever the user's locale.
 QStringList FieldTexts(const FoundFile& f)
 {
-    const QLocale c = QLocale::c();
-    return {f.Name,     f.Path,    f.Size, PlainNumberText(f.SizeRaw),
-            f.DateModified, GeneralNumberText(f.DateModifiedRaw, c), f.LogFileDate,
-            GeneralNumberText(f.LogFileDateRaw, c), f.Type, f.Program, f.Dest, f.Char, f.BOM};
+    return {f.Name,
+            f.Path,
+            f.Size,
+            PlainNumberText(f.SizeRaw),
+            f.DateModified,
+            QString::number(f.DateModifiedRaw, 'g', 15),
+            f.LogFileDate,
+            QString::number(f.LogFileDateRaw, 'g', 15),
+            f.Type,
+            f.Program,
+            f.Dest,
+            f.Char,
+            f.BOM};
 }
 
-QString TsvField(QString text)
+void AppendTsvField(QString& line, const QString& text)
 {
-    text.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    text.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    return text;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t'))
+            line += QLatin1String("\\t");
+        else if (c == QLatin1Char('\n'))
+            line += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            line += QLatin1String("\\r");
+        else
+            line += c;
+    }
 }
 
-QString CsvField(const QString& text)
+void AppendCsvField(QString& line, const QString& text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+                       text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (!quote) {
+        line += text;
+        return;
+    }
+    line += QLatin1Char('"');
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            line += QLatin1Char('"');
+        line += c;
+    }
+    line += QLatin1Char('"');
 }
 } // namespace
 
@@ -59,18 +81,18 @@ QString RowFormatHeader(RowFormat format)
 QString FormatRow(const FoundFile& row, RowFormat format)
 {
     const QStringList texts = FieldTexts(row);
-    QStringList fields;
-    switch (format) {
-    case RowFormat::Tsv:
-        for (const QString& t : texts)
-            fields << TsvField(t);
-        return fields.join(QLatin1Char('\t'));
-    case RowFormat::Csv:
-        for (const QString& t : texts)
-            fields << CsvField(t);
-        return fields.join(QLatin1Char(','));
-    case RowFormat::Json:
-        break;
+    if (format != RowFormat::Json) {
+        QString line;
+        line.reserve(256);
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (i > 0)
+                line += format == RowFormat::Tsv ? QLatin1Char('\t') : QLatin1Char(',');
+            if (format == RowFormat::Tsv)
+                AppendTsvField(line, texts[i]);
+            else
+                AppendCsvField(line, texts[i]);
+        }
+        return line;
     }
     QJsonObject object;
     for (int i = 0; i < kFieldNames.size(); ++i)

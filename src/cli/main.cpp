@@ -2,6 +2,8 @@
 #include "NativePath.h"
 #include "ScanCommand.h"
 
+#include "LocalTimeZone.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 #include <atomic>
@@ -60,6 +62,7 @@ bool StderrIsTerminal()
 
 int main(int argc, char* argv[])
 {
+    PinLocalTimeZone();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -13,9 +13,19 @@ QString DecodeWindows1252(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = in[i];
-        out[i] = (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char16_t(b);
+    const qsizetype n = bytes.size();
+    // Widen every byte and note whether any lies in 80..9F; both loops vectorise.
+    bool anyHigh = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        out[i] = in[i];
+        anyHigh |= (unsigned char)(in[i] - 0x80) < 0x20;
+    }
+    if (anyHigh) {
+        for (qsizetype i = 0; i < n; ++i) {
+            const unsigned char b = in[i];
+            if (b >= 0x80 && b < 0xA0)
+                out[i] = kHighControls[b - 0x80];
+        }
     }
     return text;
 }

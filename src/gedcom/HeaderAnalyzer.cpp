@@ -136,14 +136,55 @@ struct HeaderWalk {
     }
 };
 
+// The decoded text from where the header may start, and whether text in front was dropped.
+struct HeaderText {
+    QString text;
+    bool embedded = false;
+    bool searched = false; // the ".ged" search for "0 HEAD" has been made
+};
+
+// Without a mark every byte decodes on its own and ASCII stays ASCII, so the header is found
+// among the bytes, and only the part the line reader will see (up to the first NUL) is decoded.
+HeaderText DecodeMarklessWindow(QByteArrayView window, bool dotGed)
+{
+    static constexpr char kHead[] = "0 HEAD";
+    static constexpr char kLeHead[] = "0\0 \0H\0E\0A\0D\0";
+    static constexpr char kBeHead[] = "\0" "0\0 \0H\0E\0A\0D";
+    HeaderText result;
+    if (window.startsWith(QByteArrayView(kLeHead, 12)) ||
+        window.startsWith(QByteArrayView(kBeHead, 12))) {
+        result.text = DecodeWindows1252(window.first(qMin<qsizetype>(14, window.size()))); // tells the layouts
+        return result;
+    }
+    qsizetype start = 0;
+    if (!window.startsWith(QByteArrayView("0HH")) && dotGed) {
+        result.searched = true;
+        start = window.indexOf(QByteArrayView(kHead, 6));
+        if (start < 0)
+            return result; // no header anywhere in the window
+        result.embedded = start > 0;
+    }
+    qsizetype end = window.indexOf('\0', start);
+    if (end < 0)
+        end = window.size();
+    result.text = DecodeWindows1252(window.sliced(start, end - start));
+    return result;
+}
+
 } // namespace
 
 HeaderInfo AnalyzeGedcomHeaderWindow(QByteArrayView window, const QString& extension)
 {
     window = window.first(qMin(window.size(), kHeaderWindowSize));
     HeaderWalk state;
+    const bool dotGed = UpperCodeUnits(extension) == QLatin1String(".GED");
     const ByteOrderMark mark = DetectByteOrderMark(window);
-    QString text = DecodeWindowBody(window.sliced(ByteOrderMarkLength(mark)), mark);
+    HeaderText decoded;
+    if (mark == ByteOrderMark::None)
+        decoded = DecodeMarklessWindow(window, dotGed);
+    else
+        decoded.text = DecodeWindowBody(window.sliced(ByteOrderMarkLength(mark)), mark);
+    QString& text = decoded.text;
 
     QString baseType = NothingFoundType();
     auto charAt = [&text](qsizetype i) { return i < text.size() ? text[i].unicode() : -1; };
@@ -163,12 +204,15 @@ HeaderInfo AnalyzeGedcomHeaderWindow(QByteArrayView window, const QString& exten
         text = DecodeUtf16BE(window);
     } else {
         qsizetype start = 0;
-        if (UpperCodeUnits(extension) == QLatin1String(".GED"))
+        if (decoded.searched)
+            start = decoded.embedded ? 1 : (text.isEmpty() ? -1 : 0);
+        else if (dotGed)
             start = text.indexOf(QLatin1String("0 HEAD"));
         if (start >= 0) {
             if (start > 0) {
                 state.embeddedPrefix = QStringLiteral("Embedded");
-                text.remove(0, start);
+                if (!decoded.searched)
+                    text.remove(0, start);
             }
             const QLatin1String head("0 HEAD");
             if (text.startsWith(head) && (charAt(6) == '\r' || charAt(6) == '\n'))

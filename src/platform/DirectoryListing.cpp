@@ -1,5 +1,6 @@
 #include "DirectoryListing.h"
 
+#include "FileErrors.h"
 #include "NativePath.h"
 
 #ifdef Q_OS_WIN
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #else
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,9 +92,43 @@ bool DirectoryListing::describe(ListingEntry& entry) const
     else
         entry.kind = EntryKind::Other;
     entry.size = qint64(st.st_size);
-    entry.lastWrite = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
-                                                     st.st_mtim.tv_nsec / 1000000);
+    entry.lastWriteMs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
     return true;
+}
+
+qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer, qint64 capacity) const
+{
+    const QByteArray native = EncodeNativePath(entry.name);
+    // Relative to the open folder: no walk down the whole path for every file.
+    const int fd = m_impl->dir ? ::openat(::dirfd(m_impl->dir), native.constData(),
+                                          O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK)
+                               : -1;
+    if (fd < 0)
+        throw FileAccessError(entry.name, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st {};
+    qint64 got = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        entry.kind = EntryKind::File;
+        entry.size = qint64(st.st_size);
+        entry.lastWriteMs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        ssize_t n;
+        do {
+            n = ::read(fd, buffer, size_t(capacity));
+        } while (n < 0 && errno == EINTR);
+        got = n < 0 ? 0 : qint64(n);
+    } else {
+        entry.kind = S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::Other;
+    }
+    ::close(fd);
+    return got;
+}
+
+bool DirectoryListing::containsFile(const QString& name) const
+{
+    struct stat st {};
+    return m_impl->dir &&
+           ::fstatat(::dirfd(m_impl->dir), EncodeNativePath(name).constData(), &st, 0) == 0 &&
+           S_ISREG(st.st_mode);
 }
 
 #else // Windows: the system attribute marks what is never listed.
@@ -136,7 +172,30 @@ bool DirectoryListing::describe(ListingEntry& entry) const
     else
         entry.kind = EntryKind::Other;
     entry.size = info.size();
-    entry.lastWrite = info.lastModified();
+    entry.lastWriteMs = info.lastModified().toMSecsSinceEpoch();
     return true;
+}
+
+qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer, qint64 capacity) const
+{
+    const QString path = m_impl->folder + QLatin1Char('/') + entry.name;
+    QFile file(path);
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        entry.kind = EntryKind::Folder;
+        return -1;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileAccessError(path, file.errorString());
+    entry.kind = EntryKind::File;
+    entry.size = info.size();
+    entry.lastWriteMs = info.lastModified().toMSecsSinceEpoch();
+    const qint64 got = file.read(buffer, capacity);
+    return got < 0 ? 0 : got;
+}
+
+bool DirectoryListing::containsFile(const QString& name) const
+{
+    return QFileInfo(m_impl->folder + QLatin1Char('/') + name).isFile();
 }
 #endif

@@ -17,7 +17,7 @@ struct ListingEntry {
     QString name;
     EntryKind kind = EntryKind::Unknown;
     qint64 size = 0;
-    QDateTime lastWrite; // local time
+    qint64 lastWriteMs = 0; // milliseconds since 1970-01-01 UTC
 };
 
 // The entries of one folder in the order the file system gives them, without "." and "..",
@@ -36,6 +36,13 @@ public:
     // Looks the entry up (following a link to a file): fills kind, size and last-write time.
     // False when it vanished or is a broken link.
     bool describe(ListingEntry& entry) const;
+    // Opens the entry for reading (following a link), fills kind, size and last-write time from
+    // the open file, and when it is a regular file reads up to capacity bytes in one read (a
+    // failed read counts as zero bytes) into buffer. Returns the byte count, or -1 when the
+    // entry is not a regular file. Raises FileAccessError when it cannot be opened.
+    qint64 openAndReadStart(ListingEntry& entry, char* buffer, qint64 capacity) const;
+    // Whether name, in this folder, is a regular file (following a link).
+    bool containsFile(const QString& name) const;
 
 private:
     struct Impl;

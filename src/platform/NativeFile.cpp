@@ -54,11 +54,19 @@ private:
 
 qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity)
 {
-    ReadOnlyFile file(path);
+    // open, read, close and nothing more: this runs for every file a search lists.
+    const QByteArray native = EncodeNativePath(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        throw FileAccessError(path, ErrnoText(errno));
     ssize_t got;
     do {
-        got = ::read(file.fd(), buffer, size_t(capacity));
+        got = ::read(fd, buffer, size_t(capacity));
     } while (got < 0 && errno == EINTR);
+    const int error = errno;
+    ::close(fd);
+    if (got < 0 && error == EISDIR) // a folder is no file to open
+        throw FileAccessError(path, ErrnoText(error));
     return got < 0 ? 0 : qint64(got);
 }
 
@@ -94,7 +102,7 @@ PathFacts StatPath(const QString& path)
     facts.isFolder = S_ISDIR(st.st_mode);
     facts.size = qint64(st.st_size);
     const qint64 ms = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-    facts.lastWrite = QDateTime::fromMSecsSinceEpoch(ms);
+    facts.lastWriteMs = ms;
     return facts;
 }
 
@@ -130,7 +138,7 @@ PathFacts StatPath(const QString& path)
     facts.isFile = info.isFile();
     facts.isFolder = info.isDir();
     facts.size = info.size();
-    facts.lastWrite = info.lastModified();
+    facts.lastWriteMs = info.lastModified().toMSecsSinceEpoch();
     return facts;
 }
 #endif

@@ -20,7 +20,7 @@ struct PathFacts {
     bool isFile = false; // a regular file (a link to one counts as one)
     bool isFolder = false;
     qint64 size = 0;
-    QDateTime lastWrite; // local time, to the millisecond
+    qint64 lastWriteMs = 0; // milliseconds since 1970-01-01 UTC
 };
 
 // What the file system says about a path, following links; exists is false when it cannot tell.

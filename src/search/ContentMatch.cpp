@@ -1,6 +1,8 @@
 #include "ContentMatch.h"
 
+#include "AnsiSearch.h"
 #include "NativeFile.h"
+#include "TextDecoding.h"
 #include "TextHelpers.h"
 #include "WholeText.h"
 
@@ -81,21 +83,37 @@ bool IsTorvexLogText(QStringView text)
     return text.startsWith(QLatin1String("Torvex version"));
 }
 
+namespace {
+// The whole text of a file as ReadWholeText decodes it, searched; text without a mark is
+// searched as bytes, which decode one to one.
+bool FileContains(const QString& path, const QString& needle, TextSearchOptions options,
+                  bool mustBeTorvexLog)
+{
+    const QByteArray bytes = ReadFileUpTo(path, kWholeTextReadLimit);
+    if (DetectByteOrderMark(bytes) == ByteOrderMark::None) {
+        if (mustBeTorvexLog && !bytes.startsWith("Torvex version"))
+            return false;
+        return AnsiBytesContain(bytes, needle, options);
+    }
+    const QString text = DecodeByMark(bytes);
+    if (mustBeTorvexLog && !IsTorvexLogText(text))
+        return false;
+    return TextContains(text, needle, options);
+}
+} // namespace
+
 bool ContentTest(const SearchCriteria& criteria, const QString& folder, const QString& name)
 {
     const TextSearchOptions options{criteria.MatchCase, criteria.WholeWord};
     bool matched = false;
     if (criteria.InWhat == InWhatChoice::LogFiles || criteria.InWhat == InWhatChoice::AllFiles) {
         const QString log = CompanionLogPath(folder, name);
-        if (StatPath(log).isFile) {
-            const QString text = ReadWholeText(log);
-            if (IsTorvexLogText(text))
-                matched = TextContains(text, criteria.ContainingText, options);
-        }
+        if (StatPath(log).isFile)
+            matched = FileContains(log, criteria.ContainingText, options, true);
     }
     if (!matched &&
         (criteria.InWhat == InWhatChoice::DataFiles || criteria.InWhat == InWhatChoice::AllFiles))
-        matched = TextContains(ReadWholeText(folder + name), criteria.ContainingText, options);
+        matched = FileContains(folder + name, criteria.ContainingText, options, false);
     return matched;
 }
 
@@ -113,7 +131,7 @@ std::optional<LogDate> CompanionLogDate(const QString& folder, const QString& na
 DateTimeValue FileModifiedOrZero(const QString& path)
 {
     const PathFacts facts = StatPath(path);
-    if (!facts.exists || facts.isFolder || !facts.lastWrite.isValid())
+    if (!facts.exists || facts.isFolder)
         return 0;
-    return ToDateTimeValue(facts.lastWrite);
+    return DateTimeValueFromEpochMs(facts.lastWriteMs);
 }

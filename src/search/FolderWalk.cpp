@@ -8,6 +8,7 @@
 #include "TextHelpers.h"
 #include "WholeText.h"
 
+#include <array>
 #include <exception>
 
 namespace {
@@ -52,12 +53,6 @@ QString WithFinalSeparator(const QString& lookIn)
     return lookIn + PathSeparator();
 }
 
-QDateTime OnTwoSecondGrid(const QDateTime& localTime)
-{
-    const QTime t = localTime.time();
-    return QDateTime(localTime.date(), QTime(t.hour(), t.minute(), t.second() & ~1));
-}
-
 FolderWalk::FolderWalk(RunState& state, SearchReporter& reporter, Clock clock)
     : m_state(state), m_reporter(reporter), m_clock(std::move(clock)),
       m_masks(DeriveTypeMasks(state.criteria.TypeText))
@@ -87,10 +82,11 @@ void FolderWalk::walk(const QString& folder)
             if (entry.kind == EntryKind::Folder || entry.kind == EntryKind::Other ||
                 !MatchesMask(entry.name, mask))
                 continue;
-            // The listing leaves out folders and system entries and gives the file's facts.
-            if (!listing.describe(entry) || entry.kind != EntryKind::File)
+            // The listing leaves out folders and system entries, also behind links.
+            if (entry.kind == EntryKind::Unknown &&
+                (!listing.describe(entry) || entry.kind != EntryKind::File))
                 continue;
-            examine(folder, entry);
+            examine(folder, listing, entry);
             if (stopped())
                 break;
         }
@@ -114,7 +110,8 @@ void FolderWalk::walk(const QString& folder)
     }
 }
 
-void FolderWalk::examine(const QString& folder, ListingEntry& entry)
+void FolderWalk::examine(const QString& folder, const DirectoryListing& listing,
+                         ListingEntry& entry)
 {
     try {
         const QString& name = entry.name;
@@ -127,17 +124,24 @@ void FolderWalk::examine(const QString& folder, ListingEntry& entry)
         if ((m_masks.excludeGed && ext == kGed) || (m_masks.excludeTvx && ext == kTvx))
             return progressReport();
 
+        // One open gives the listing facts and the header window.
+        std::array<char, kHeaderWindowSize> window;
+        const qint64 got = listing.openAndReadStart(entry, window.data(), window.size());
+        if (got < 0)
+            return; // no longer a regular file: a system entry, never examined
+
         FoundFile& row = m_state.currentRow;
         row.Name = name;
         row.Path = folder;
         row.SizeRaw = entry.size;
         row.Size = SizeKBText(entry.size);
-        row.DateModifiedRaw = ToDateTimeValue(OnTwoSecondGrid(entry.lastWrite.toLocalTime()));
-        row.DateModified = DateTimeText(row.DateModifiedRaw);
+        row.DateModifiedRaw = DateTimeValueFromEpochMs(entry.lastWriteMs, TimeGrid::TwoSeconds);
+        row.DateModified = m_dateTimeText.text(row.DateModifiedRaw);
         row.LogFileDateRaw = 0;
         row.LogFileDate.clear();
 
-        const HeaderInfo info = AnalyzeGedcomHeader(folder + name);
+        const HeaderInfo info =
+            AnalyzeGedcomHeaderWindow(QByteArrayView(window.data(), got), ExtensionOf(name));
         row.Type = info.Type;
         row.BOM = info.BOM;
         row.Program = info.Program;
@@ -159,7 +163,9 @@ void FolderWalk::examine(const QString& folder, ListingEntry& entry)
                 ++m_state.foundCounter;
         }
         if (accepted) {
-            if (const auto log = CompanionLogDate(folder, name)) {
+            // Most files have no companion log: ask the open folder first, which is cheap.
+            const bool maybeLog = listing.containsFile(name + QStringLiteral(".log"));
+            if (const auto log = maybeLog ? CompanionLogDate(folder, name) : std::nullopt) {
                 row.LogFileDateRaw = log->value;
                 row.LogFileDate = log->text;
             }

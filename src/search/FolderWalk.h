@@ -2,6 +2,7 @@
 
 #include "RunState.h"
 #include "SearchReporter.h"
+#include "DateTimeValue.h"
 #include "DirectoryListing.h"
 #include "TypeMasks.h"
 
@@ -21,17 +22,15 @@ public:
     void progressReport();
 
 private:
-    void examine(const QString& folder, ListingEntry& entry);
+    void examine(const QString& folder, const DirectoryListing& listing, ListingEntry& entry);
     bool stopped() const { return m_state.stopRequested.load(std::memory_order_relaxed); }
 
     RunState& m_state;
     SearchReporter& m_reporter;
     Clock m_clock;
     TypeMasks m_masks;
+    DateTimeTextFormatter m_dateTimeText;
 };
-
-// The first moment of the 2-second grid at or before t, as the packed file-system time has it.
-QDateTime OnTwoSecondGrid(const QDateTime& localTime);
 
 // The path separator of the platform.
 QChar PathSeparator();
