@@ -58,3 +58,7 @@ if command -v rg >/dev/null; then
     echo "content search / rg throughput: $(ratio "$t_rg" "$t_cs") (target >= 0.33)"
 fi
 echo "peak memory target: < 200 MB for quendal-scan"
+
+echo
+echo "Result table:"
+"$build/bench/bench_table"

@@ -2,6 +2,7 @@
 
 #include "NativeFile.h"
 #include "NaturalCompare.h"
+#include "SortKeys.h"
 
 #include <vector>
 
@@ -28,8 +29,10 @@ void FileNameList::clearRows()
 
 void FileNameList::enterBulkUpdate()
 {
-    if (m_bulkCount++ == 0)
+    if (m_bulkCount++ == 0) {
+        refreshNumberLocale();
         Q_EMIT bulkUpdateEntered();
+    }
 }
 
 void FileNameList::leaveBulkUpdate()
@@ -42,14 +45,21 @@ void FileNameList::leaveBulkUpdate()
     }
 }
 
-void FileNameList::AddResultRow(const FoundFile& file)
+void FileNameList::refreshNumberLocale()
 {
-    const QLocale current; // tests and users may change the default between rows
+    const QLocale current;
     if (current != m_numberLocaleSource) {
         m_numberLocaleSource = current;
         m_numberLocale = current;
         m_numberLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     }
+}
+
+void FileNameList::AddResultRow(const FoundFile& file)
+{
+    // The locale is looked up once per bulk of rows, not for each of them.
+    if (m_bulkCount == 0)
+        refreshNumberLocale();
     m_model.appendRow(RowFromFoundFile(file, m_numberLocale), m_bulkCount == 0);
 }
 
@@ -108,74 +118,22 @@ void FileNameList::FileNameListDblClick()
         m_target->runOpen();
 }
 
-namespace {
-// The number a raw cell stands for, in the locale it was written in (or plain C form).
-double RawNumber(const QString& text)
-{
-    bool ok = false;
-    const double value = QLocale().toDouble(text, &ok);
-    return ok ? value : QLocale::c().toDouble(text);
-}
-
-int Sign(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
-} // namespace
-
 int FileNameList::FileNameListCompareItems(int item1, int item2) const
 {
-    auto natural = [&](ResultColumn c) {
-        return NaturalCompare(cellText(item1, c), cellText(item2, c));
-    };
-    auto numeric = [&](ResultColumn c) {
-        if (!m_sortNumbers.empty()) // read once per sort, not once per comparison
-            return Sign(m_sortNumbers[size_t(item1)], m_sortNumbers[size_t(item2)]);
-        return Sign(RawNumber(cellText(item1, c)), RawNumber(cellText(item2, c)));
-    };
     int result = 0;
-    switch (ResultColumn(m_sortColumn)) {
-    case ResultColumn::Path:
-        result = natural(ResultColumn::Path);
-        break;
-    case ResultColumn::Size:
-        result = numeric(ResultColumn::SizeRaw);
-        break;
-    case ResultColumn::DateModified:
-        result = numeric(ResultColumn::DateModifiedRaw);
-        break;
-    case ResultColumn::LogFileDate:
-        result = numeric(ResultColumn::LogFileDateRaw);
-        break;
-    case ResultColumn::Type:
-        result = natural(ResultColumn::Type);
-        if (result == 0)
-            result = natural(ResultColumn::LogFileDateRaw); // as texts, not numbers
-        break;
-    case ResultColumn::Program:
-        result = natural(ResultColumn::Program);
-        if (result == 0)
-            result = natural(ResultColumn::Dest);
-        break;
-    case ResultColumn::Dest:
-        result = natural(ResultColumn::Dest);
-        if (result == 0)
-            result = natural(ResultColumn::Program);
-        break;
-    case ResultColumn::Char:
-        result = natural(ResultColumn::Char);
-        if (result == 0)
-            result = natural(ResultColumn::BOM);
-        break;
-    case ResultColumn::BOM:
-        result = natural(ResultColumn::BOM);
-        if (result == 0)
-            result = natural(ResultColumn::Char);
-        break;
-    default: // "Name" has no key of its own; the raw columns are never sort columns
-        break;
+    for (const SortKey& key : SortKeysFor(m_sortColumn)) {
+        const QString& a = cellText(item1, key.column);
+        const QString& b = cellText(item2, key.column);
+        if (key.kind == KeyKind::Natural) {
+            result = NaturalCompare(a, b);
+        } else {
+            const QLocale locale;
+            const double x = RawCellNumber(a, locale), y = RawCellNumber(b, locale);
+            result = x < y ? -1 : (x > y ? 1 : 0);
+        }
+        if (result != 0)
+            break;
     }
-    if (result == 0)
-        result = natural(ResultColumn::Name);
-    if (result == 0)
-        result = natural(ResultColumn::Path);
     return result;
 }
 
@@ -191,24 +149,17 @@ void FileNameList::headerClick(int column)
     Q_EMIT sortMarksChanged();
 
     enterBulkUpdate();
-    std::optional<ResultColumn> rawKey;
-    switch (ResultColumn(column)) {
-    case ResultColumn::Size: rawKey = ResultColumn::SizeRaw; break;
-    case ResultColumn::DateModified: rawKey = ResultColumn::DateModifiedRaw; break;
-    case ResultColumn::LogFileDate: rawKey = ResultColumn::LogFileDateRaw; break;
-    default: break;
-    }
-    if (rawKey) {
-        m_sortNumbers.resize(size_t(rowCount()));
-        for (int r = 0; r < rowCount(); ++r)
-            m_sortNumbers[size_t(r)] = RawNumber(cellText(r, *rawKey));
-    }
+    // The same comparison as FileNameListCompareItems, with every key read once per sort.
+    const std::vector<SortKey> keys = SortKeysFor(m_sortColumn);
+    SortKeyCache cache(m_model);
     const bool descending = mark == SortMark::Descend;
-    m_model.reorder([this, descending](int a, int b) {
-        const int r = FileNameListCompareItems(a, b);
+    m_model.reorder([&](int a, int b) {
+        int r = 0;
+        for (const SortKey& key : keys)
+            if ((r = cache.compare(a, b, key)) != 0)
+                break;
         return descending ? r > 0 : r < 0;
     });
-    m_sortNumbers.clear();
     FileNameListSortEnd();
     leaveBulkUpdate();
 }

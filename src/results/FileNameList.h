@@ -76,13 +76,13 @@ Q_SIGNALS:
 
 private:
     void FileNameListSortEnd();
+    void refreshNumberLocale();
 
     FileNameListModel m_model;
     QItemSelectionModel m_selection;
     QTimer m_focusNotice;
     QLocale m_numberLocale;
     QLocale m_numberLocaleSource = QLocale::c();
-    std::vector<double> m_sortNumbers; // raw numbers of the rows during a numeric sort
     FileActionsTarget* m_target = nullptr;
     RowViewport* m_viewport = nullptr;
     int m_bulkCount = 0;

@@ -100,14 +100,25 @@ void FileNameListModel::reorder(const std::function<bool(int, int)>& lessThan)
     std::sort(order.begin(), order.end(), lessThan);
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<Row> sorted;
-    sorted.reserve(size_t(n));
+    // Rows move along the cycles of the permutation, in place: no second copy of the table.
     std::vector<int> newPosition(static_cast<size_t>(n));
-    for (int p = 0; p < n; ++p) {
-        sorted.push_back(std::move(m_rows[size_t(order[size_t(p)])]));
+    for (int p = 0; p < n; ++p)
         newPosition[size_t(order[size_t(p)])] = p;
+    std::vector<bool> placed(static_cast<size_t>(n), false);
+    for (int start = 0; start < n; ++start) {
+        if (placed[size_t(start)])
+            continue;
+        // Position start receives row order[start], whose place receives order[that], ...
+        Row carried = std::move(m_rows[size_t(start)]);
+        int p = start;
+        while (order[size_t(p)] != start) {
+            m_rows[size_t(p)] = std::move(m_rows[size_t(order[size_t(p)])]);
+            placed[size_t(p)] = true;
+            p = order[size_t(p)];
+        }
+        m_rows[size_t(p)] = std::move(carried);
+        placed[size_t(p)] = true;
     }
-    m_rows.swap(sorted);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());

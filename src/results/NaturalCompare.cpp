@@ -5,6 +5,14 @@
 namespace {
 inline bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
 
+// Upper case without a library call for the ASCII letters that most file names are made of.
+inline char16_t Upper(char16_t c)
+{
+    if (c < 128)
+        return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c;
+    return UpperCodeUnit(QChar(c)).unicode();
+}
+
 // Compares the digit runs a[i..) and b[j..), advancing both past them.
 int CompareNumbers(QStringView a, qsizetype& i, QStringView b, qsizetype& j)
 {
@@ -32,9 +40,7 @@ int CompareNumbers(QStringView a, qsizetype& i, QStringView b, qsizetype& j)
     j = ej;
     return result;
 }
-} // namespace
-
-int NaturalCompare(QStringView a, QStringView b)
+template <bool Fold> int NaturalCompareImpl(QStringView a, QStringView b)
 {
     qsizetype i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
@@ -46,8 +52,13 @@ int NaturalCompare(QStringView a, QStringView b)
             continue;
         }
         // A number stands where its digits do among other characters: digits are no letters.
-        const char16_t ua = da ? ca : UpperCodeUnit(QChar(ca)).unicode();
-        const char16_t ub = db ? cb : UpperCodeUnit(QChar(cb)).unicode();
+        if (ca == cb && !da) { // the commonest case: the same character
+            ++i;
+            ++j;
+            continue;
+        }
+        const char16_t ua = (da || !Fold) ? ca : Upper(ca);
+        const char16_t ub = (db || !Fold) ? cb : Upper(cb);
         if (ua != ub)
             return ua < ub ? -1 : 1;
         ++i;
@@ -59,3 +70,8 @@ int NaturalCompare(QStringView a, QStringView b)
         return -1;
     return 0;
 }
+} // namespace
+
+int NaturalCompare(QStringView a, QStringView b) { return NaturalCompareImpl<true>(a, b); }
+
+int NaturalCompareUpper(QStringView a, QStringView b) { return NaturalCompareImpl<false>(a, b); }

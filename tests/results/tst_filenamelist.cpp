@@ -78,6 +78,8 @@ private Q_SLOTS:
     void enableRule();
     void doubleClickRunsOpen();
     void setCellTextKeepsPlace();
+    void sortAgreesWithCompareItems_data();
+    void sortAgreesWithCompareItems();
 
 private:
     std::unique_ptr<FileNameList> m_list;
@@ -358,6 +360,41 @@ void TestFileNameList::setCellTextKeepsPlace()
     m_list->headerClick(ColumnIndex(ResultColumn::LogFileDate));
     m_list->setCellText(0, ResultColumn::LogFileDateRaw, QStringLiteral("99999"));
     QCOMPARE(Names(*m_list), (QStringList{"a", "b"}));
+}
+
+void TestFileNameList::sortAgreesWithCompareItems_data()
+{
+    QTest::addColumn<int>("column");
+    for (int c = 0; c < kResultColumnCount; ++c)
+        if (!ResultColumnSpecs()[size_t(c)].raw)
+            QTest::newRow(ResultColumnSpecs()[size_t(c)].caption) << c;
+}
+
+void TestFileNameList::sortAgreesWithCompareItems()
+{
+    // Many ties and near-ties: the sort's cached keys must order as the comparison does.
+    QFETCH(int, column);
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const QStringList names{"a1", "A01", "a10", "b", "B", "a2"};
+    const QStringList texts{"GEDCOM 5.5", "gedcom 5.5", "GEDCOM 5.5.1", "---", ""};
+    for (int i = 0; i < 120; ++i) {
+        FoundFile f = File(names[i % 6], QStringLiteral("/p%1/").arg(i % 4), i % 3, 43831 + (i % 5) * 0.5,
+                           i % 2 ? 0 : 43000.25 + i % 3);
+        f.Type = texts[i % 5];
+        f.Program = texts[(i / 5) % 5];
+        f.Dest = texts[(i / 2) % 5];
+        f.Char = texts[(i / 3) % 5];
+        f.BOM = texts[(i / 7) % 5];
+        m_list->AddResultRow(f);
+    }
+    for (int click = 0; click < 2; ++click) {
+        m_list->headerClick(column);
+        const bool descending = m_list->sortMark(column) == SortMark::Descend;
+        for (int r = 0; r + 1 < m_list->rowCount(); ++r) {
+            const int c = m_list->FileNameListCompareItems(r, r + 1);
+            QVERIFY2(descending ? c >= 0 : c <= 0, qPrintable(QStringLiteral("rows %1 and %2").arg(r).arg(r + 1)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFileNameList)
