@@ -1,15 +1,31 @@
+#include "DocumentsFolder.h"
+#include "LocalTimeZone.h"
+#include "SettingsMedium.h"
 #include "TFindFileForm.h"
 
-#include "LocalTimeZone.h"
-
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
     PinLocalTimeZone();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendal"));
-    TFindFileForm form;
+    QApplication::setApplicationDisplayName(QStringLiteral("Quendal"));
+
+    const std::unique_ptr<SettingsMedium> settings = CreateUserSettingsMedium();
+    DesktopWarningBox warnings;
+    DesktopFolderPicker folderPicker;
+    FormServices services;
+    services.settings = settings.get();
+    services.warnings = &warnings;
+    services.folderPicker = &folderPicker;
+    services.documentsFolder = UserDocumentsFolder;
+    services.programFolder = QApplication::applicationDirPath();
+
+    TFindFileForm form(services);
+    // Centred on the screen.
+    form.move(form.screen()->availableGeometry().center() - form.rect().center());
     form.show();
     return app.exec();
 }

@@ -1,0 +1,402 @@
+#include "FixtureTree.h"
+#include "FormFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+QStringList Items(const QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+bool WaitForSearchEnd(TFindFileForm& form)
+{
+    return QTest::qWaitFor([&] { return !form.searchRunning() && form.FindButton->isEnabled(); }, 20000);
+}
+
+void MakeTree(const FixtureTree& tree, int files)
+{
+    for (int i = 0; i < files; ++i)
+        tree.write(QStringLiteral("d%1/f%2.ged").arg(i % 20).arg(i), Ged55());
+}
+} // namespace
+
+class TestFindFileForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startWithoutCompanion();
+    void startWithCompanion();
+    void lookInFromStoreEvenIfMissing();
+    void emptyTypeWarns();
+    void emptyLookInWarns();
+    void separatorAppended();
+    void searchOverTree();
+    void stopDuringSearch();
+    void enterStartsSearchEscapeStops();
+    void recentListsAtTenAndCaseChange();
+    void clearKeepsEntries();
+    void browse();
+    void settingsRoundTripWithGaps();
+    void emptyContainingTextEntryKept();
+    void closingDuringLongSearch();
+    void destroyingDuringLongSearch();
+    void screenshots();
+};
+
+void TestFindFileForm::startWithoutCompanion()
+{
+    FormFixture fx;
+    auto form = fx.makeForm();
+    QCOMPARE(form->windowTitle(), QStringLiteral("Quendal 1.0.1"));
+    QVERIFY(!form->CompanionInstalled);
+    QCOMPARE(Items(form->TypeDropdown), (QStringList{"GEDCOM Files (*.ged)", "All Files (*.*)", "All Files except *.ged"}));
+    QCOMPARE(form->TypeDropdown->currentText(), QStringLiteral("GEDCOM Files (*.ged)"));
+    QVERIFY(form->LogFileButton->isHidden());
+    QVERIFY(form->InWhatGroup->isHidden());
+    QVERIFY(!form->TryTorvexLabel->isHidden());
+    QVERIFY(!form->TrialURLLabel->isHidden());
+    QCOMPARE(form->MouseRightMenu->actions().size(), 4);
+    QVERIFY(!form->MouseRightMenu->actions().contains(form->LogFileRightMenu));
+    QVERIFY(form->FileNameList->isColumnHidden(int(ResultColumn::LogFileDate)));
+    QCOMPARE(form->LookInEdit->currentText(), fx.documents);
+    for (QPushButton* b : {form->OpenButton, form->ViewButton, form->LogFileButton, form->StopButton, form->ClearButton})
+        QVERIFY(!b->isEnabled());
+    QVERIFY(form->FindButton->isEnabled() && form->BrowseButton->isEnabled() && form->HelpButton->isEnabled());
+    for (QAction* a : {form->OpenRightMenu, form->ViewRightMenu, form->LogFileRightMenu})
+        QVERIFY(!a->isEnabled());
+    QCOMPARE(fx.stored("\\Location", "Path"), QStringLiteral("/opt/quendal/"));
+    QVERIFY(fx.medium->keyExists("\\Software\\Torvex-Quendal"));
+    QVERIFY(!form->Animate1->isRunning());
+    QVERIFY(form->StatusBar1->text().isEmpty());
+}
+
+void TestFindFileForm::startWithCompanion()
+{
+    FormFixture fx;
+    fx.installCompanion();
+    auto form = fx.makeForm();
+    QVERIFY(form->CompanionInstalled);
+    QCOMPARE(form->TypeDropdown->count(), 6);
+    QVERIFY(!form->LogFileButton->isHidden());
+    QVERIFY(!form->InWhatGroup->isHidden());
+    QVERIFY(form->TryTorvexLabel->isHidden() && form->TrialURLLabel->isHidden());
+    QCOMPARE(form->MouseRightMenu->actions().size(), 5);
+    QVERIFY(!form->FileNameList->isColumnHidden(int(ResultColumn::LogFileDate)));
+}
+
+void TestFindFileForm::lookInFromStoreEvenIfMissing()
+{
+    FormFixture fx;
+    fx.store("LookIn1", "/no/longer/there/");
+    fx.store("LookIn2", "/second/");
+    auto form = fx.makeForm();
+    QCOMPARE(form->LookInEdit->currentText(), QStringLiteral("/no/longer/there/"));
+    QCOMPARE(Items(form->LookInEdit), (QStringList{"/no/longer/there/", "/second/"}));
+    // A program folder already recorded stays as it was.
+    FormFixture moved;
+    moved.medium->writeText("\\Software\\Torvex-Quendal\\Location", "Path", "/first/place/");
+    auto again = moved.makeForm();
+    QCOMPARE(moved.stored("\\Location", "Path"), QStringLiteral("/first/place/"));
+}
+
+void TestFindFileForm::emptyTypeWarns()
+{
+    FormFixture fx;
+    auto form = fx.makeForm();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->OpenButton->setEnabled(true);
+    form->TypeDropdown->setEditText(QString());
+    form->FindButton->click();
+    QCOMPARE(fx.warnings.shown, QStringList{"Enter file type"});
+    QVERIFY(form->TypeDropdown->hasFocus());
+    QVERIFY(!form->searchRunning());
+    QVERIFY(!form->OpenButton->isEnabled() && !form->OpenRightMenu->isEnabled());
+    QVERIFY(form->FindButton->isEnabled());
+}
+
+void TestFindFileForm::emptyLookInWarns()
+{
+    FormFixture fx;
+    auto form = fx.makeForm();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->LookInEdit->setEditText(QString());
+    form->FindButton->click();
+    QCOMPARE(fx.warnings.shown, QStringList{"Enter folder to look in"});
+    QVERIFY(form->LookInEdit->hasFocus());
+    QVERIFY(!form->searchRunning());
+}
+
+void TestFindFileForm::separatorAppended()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    auto form = fx.makeForm();
+    QString root = tree.root();
+    root.chop(1);
+    form->LookInEdit->setEditText(root);
+    form->FindButton->click();
+    QCOMPARE(form->LookInEdit->currentText(), tree.root());
+    QVERIFY(WaitForSearchEnd(*form));
+    // Blanks only are not empty: a run starts and walks them with a separator.
+    form->LookInEdit->setEditText(QStringLiteral("   "));
+    form->FindButton->click();
+    QVERIFY(fx.warnings.shown.isEmpty());
+    QCOMPARE(form->LookInEdit->currentText(), QStringLiteral("   /"));
+    QVERIFY(WaitForSearchEnd(*form));
+    QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (0 files found in 1 folder)"));
+}
+
+void TestFindFileForm::searchOverTree()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    tree.write("smith.ged", Ged55());
+    tree.write("sub/jones.ged", "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 GEDC\r\n2 VERS 5.5\r\n0 TRLR\r\n");
+    tree.write("sub/notes.txt", "x");
+    auto form = fx.makeForm();
+    QAbstractItemModelTester tester(form->FileNameListLogic->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->StatusBar1->setText(QStringLiteral("before"));
+    form->LookInEdit->setEditText(tree.root());
+    form->NameContainsDropdown->setEditText(QStringLiteral(".ged"));
+    form->FindButton->click();
+    QVERIFY(!form->FindButton->isEnabled());
+    QVERIFY(form->StopButton->isEnabled());
+    QVERIFY(!form->ClearButton->isEnabled() && !form->BrowseButton->isEnabled());
+    QVERIFY(form->Animate1->isRunning());
+    QVERIFY(WaitForSearchEnd(*form));
+    QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (2 files found in 2 folders)"));
+    QCOMPARE(form->FileNameListLogic->rowCount(), 2);
+    QCOMPARE(form->FileNameListLogic->cellText(0, ResultColumn::Name), QStringLiteral("smith.ged"));
+    QCOMPARE(form->FileNameListLogic->cellText(1, ResultColumn::Program), QStringLiteral("PAF 5.2.18.0"));
+    QVERIFY(!form->StopButton->isEnabled() && form->ClearButton->isEnabled() && form->BrowseButton->isEnabled());
+    QVERIFY(!form->Animate1->isRunning());
+    QCOMPARE(*form->FileNameListLogic->focusedRow(), 0);
+    QCOMPARE(Items(form->LookInEdit).first(), tree.root());
+    QCOMPARE(Items(form->NameContainsDropdown), QStringList{".ged"});
+    QVERIFY(Items(form->ContainingTextBox).isEmpty()); // an empty text is not remembered
+    QTRY_VERIFY(form->OpenButton->isEnabled()); // the focus notice for the first row
+    QVERIFY(form->ViewButton->isEnabled() && !form->LogFileButton->isEnabled());
+    QVERIFY(form->OpenRightMenu->isEnabled());
+}
+
+void TestFindFileForm::stopDuringSearch()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    MakeTree(tree, 4000);
+    auto form = fx.makeForm();
+    form->LookInEdit->setEditText(tree.root());
+    form->ContainingTextBox->setEditText(QStringLiteral("HEAD"));
+    form->FindButton->click();
+    form->StopButton->click();
+    QVERIFY(WaitForSearchEnd(*form));
+    QVERIFY2(form->StatusBar1->text().startsWith(QStringLiteral("Search cancelled (")), qPrintable(form->StatusBar1->text()));
+    QVERIFY(form->StatusBar1->text().contains(QLatin1String(" out of ")));
+    QCOMPARE(Items(form->ContainingTextBox), QStringList{"HEAD"}); // lists still updated
+    QVERIFY(form->FindButton->isEnabled() && !form->StopButton->isEnabled());
+    form->StopButton->click(); // after the end: nothing
+    QVERIFY(form->FindButton->isEnabled());
+}
+
+void TestFindFileForm::enterStartsSearchEscapeStops()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    tree.write("a.ged", Ged55());
+    auto form = fx.makeForm();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->LookInEdit->setEditText(tree.root());
+    QTest::keyClick(form->NameContainsDropdown->lineEdit(), Qt::Key_Escape); // no search: nothing
+    QVERIFY(!form->searchRunning());
+    QTest::keyClick(form->NameContainsDropdown->lineEdit(), Qt::Key_Return);
+    QVERIFY(WaitForSearchEnd(*form));
+    QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (1 file found in 1 folder)"));
+}
+
+void TestFindFileForm::recentListsAtTenAndCaseChange()
+{
+    FormFixture fx;
+    for (int i = 1; i <= 10; ++i)
+        fx.store(QStringLiteral("ContainingText%1").arg(i), QStringLiteral("text%1").arg(i));
+    fx.store("NameContains1", "smith");
+    FixtureTree tree;
+    auto form = fx.makeForm();
+    form->LookInEdit->setEditText(tree.root());
+    form->ContainingTextBox->setEditText(QStringLiteral("new"));
+    form->NameContainsDropdown->setEditText(QStringLiteral("SMITH"));
+    form->FindButton->click();
+    QVERIFY(WaitForSearchEnd(*form));
+    const QStringList texts = Items(form->ContainingTextBox);
+    QCOMPARE(texts.size(), 10);
+    QCOMPARE(texts.first(), QStringLiteral("new"));
+    QVERIFY(!texts.contains(QStringLiteral("text10")));
+    QCOMPARE(Items(form->NameContainsDropdown), QStringList{"SMITH"});
+}
+
+void TestFindFileForm::clearKeepsEntries()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    tree.write("a.ged", Ged55());
+    auto form = fx.makeForm();
+    form->LookInEdit->setEditText(tree.root());
+    form->ContainingTextBox->setEditText(QStringLiteral("HEAD"));
+    form->NameContainsDropdown->setEditText(QStringLiteral("a"));
+    form->FindButton->click();
+    QVERIFY(WaitForSearchEnd(*form));
+    form->StatusBar1->setText(QStringLiteral("kept"));
+    form->ClearButton->click();
+    QVERIFY(form->ContainingTextBox->currentText().isEmpty());
+    QVERIFY(form->NameContainsDropdown->currentText().isEmpty());
+    QCOMPARE(Items(form->ContainingTextBox), QStringList{"HEAD"});
+    QCOMPARE(form->LookInEdit->currentText(), tree.root());
+    QCOMPARE(form->FileNameListLogic->rowCount(), 0);
+    QVERIFY(!form->ClearButton->isEnabled() && !form->OpenButton->isEnabled() && !form->OpenRightMenu->isEnabled());
+    QCOMPARE(form->StatusBar1->text(), QStringLiteral("kept"));
+}
+
+void TestFindFileForm::browse()
+{
+    FormFixture fx;
+    auto form = fx.makeForm();
+    form->LookInEdit->setEditText(QStringLiteral("/start"));
+    fx.picker.answer = QStringLiteral("/chosen");
+    form->BrowseButton->click();
+    QCOMPARE(fx.picker.startedAt, QStringLiteral("/start"));
+    QVERIFY(!fx.picker.browseButtonEnabledWhileOpen);
+    QCOMPARE(form->LookInEdit->currentText(), QStringLiteral("/chosen"));
+    QVERIFY(form->BrowseButton->isEnabled());
+    fx.picker.answer.reset(); // cancelled
+    form->BrowseButton->click();
+    QCOMPARE(form->LookInEdit->currentText(), QStringLiteral("/chosen"));
+}
+
+void TestFindFileForm::settingsRoundTripWithGaps()
+{
+    FormFixture fx;
+    fx.store("LookIn1", "/a/");
+    fx.store("LookIn2", "/b/");
+    fx.store("LookIn4", "/d/");
+    fx.store("LookIn11", "/never/");
+    {
+        auto form = fx.makeForm();
+        QCOMPARE(Items(form->LookInEdit), (QStringList{"/a/", "/b/"}));
+        form->close();
+    }
+    QCOMPARE(fx.stored("\\FindFiles", "LookIn4"), QStringLiteral("/d/"));
+    QVERIFY(!fx.has("\\FindFiles", "LookIn3"));
+    FixtureTree tree;
+    {
+        auto form = fx.makeForm();
+        form->LookInEdit->setEditText(tree.root());
+        form->FindButton->click();
+        QVERIFY(WaitForSearchEnd(*form));
+        form->close();
+    }
+    QCOMPARE(fx.stored("\\FindFiles", "LookIn1"), tree.root());
+    QCOMPARE(fx.stored("\\FindFiles", "LookIn3"), QStringLiteral("/b/"));
+    auto third = fx.makeForm();
+    QCOMPARE(Items(third->LookInEdit), (QStringList{tree.root(), "/a/", "/b/", "/d/"}));
+    // An empty LookIn value is skipped; "A, empty, B" loads as A, B.
+    FormFixture gap;
+    gap.store("LookIn1", "A");
+    gap.store("LookIn2", "");
+    gap.store("LookIn3", "B");
+    {
+        auto form = gap.makeForm();
+        QCOMPARE(Items(form->LookInEdit), (QStringList{"A", "B"}));
+        form->close();
+    }
+    QCOMPARE(gap.stored("\\FindFiles", "LookIn2"), QStringLiteral("B"));
+    QCOMPARE(Items(gap.makeForm()->LookInEdit), (QStringList{"A", "B", "B"}));
+}
+
+void TestFindFileForm::emptyContainingTextEntryKept()
+{
+    FormFixture fx;
+    fx.store("ContainingText1", "smith");
+    fx.store("ContainingText2", "");
+    {
+        auto form = fx.makeForm();
+        QCOMPARE(Items(form->ContainingTextBox), (QStringList{"smith", ""}));
+        form->close();
+    }
+    QVERIFY(fx.has("\\FindFiles", "ContainingText2"));
+    QCOMPARE(fx.stored("\\FindFiles", "ContainingText2"), QString());
+}
+
+void TestFindFileForm::closingDuringLongSearch()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    MakeTree(tree, 3000);
+    auto form = fx.makeForm();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form->LookInEdit->setEditText(tree.root());
+    form->ContainingTextBox->setEditText(QStringLiteral("x"));
+    form->FindButton->click();
+    QVERIFY(form->searchRunning());
+    form->close();
+    QVERIFY(!form->isVisible()); // gone from the screen at once
+    QVERIFY(WaitForSearchEnd(*form));
+    QCOMPARE(fx.stored("\\FindFiles", "LookIn1"), QString()); // saved before the run ended
+    QVERIFY(!fx.has("\\FindFiles", "ContainingText1"));
+}
+
+void TestFindFileForm::destroyingDuringLongSearch()
+{
+    FormFixture fx;
+    FixtureTree tree;
+    MakeTree(tree, 3000);
+    for (int round = 0; round < 5; ++round) {
+        auto form = fx.makeForm();
+        form->LookInEdit->setEditText(tree.root());
+        form->FindButton->click();
+        QTest::qWait(round * 3);
+        form.reset(); // the worker is stopped and waited for; no hand-over reaches a dead window
+    }
+    QTest::qWait(50); // let the workers' deferred deletions run
+}
+
+void TestFindFileForm::screenshots()
+{
+    // Writes pictures of the window after a search when QUENDAL_SCREENSHOT_DIR names a folder.
+    const QString dir = qEnvironmentVariable("QUENDAL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set QUENDAL_SCREENSHOT_DIR to write screenshots");
+    FixtureTree tree;
+    tree.write("smith.ged", "\xEF\xBB\xBF" "0 HEAD\r\n1 SOUR Legacy 7\r\n1 GEDC\r\n2 VERS 5.5.1\r\n1 CHAR UTF-8\r\n0 TRLR\r\n");
+    tree.write("smith.ged.log", "Torvex version 3.1\r\n");
+    tree.write("Archive/jones family.ged", "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 DEST PAF\r\n1 GEDC\r\n2 VERS 5.5\r\n1 CHAR ANSEL\r\n0 TRLR\r\n");
+    tree.write("Archive/old.ged", "0 HEAD\r\n1 SOUR XY\r\n2 VERS 1.1\r\n0 TRLR\r\n");
+    for (bool companion : {false, true}) {
+        FormFixture fx;
+        if (companion)
+            fx.installCompanion();
+        auto form = fx.makeForm();
+        form->resize(900, 420);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->LookInEdit->setEditText(tree.root());
+        form->FindButton->click();
+        QVERIFY(WaitForSearchEnd(*form));
+        QTest::qWait(100);
+        const QString name = companion ? QStringLiteral("window-with-torvex.png") : QStringLiteral("window.png");
+        QVERIFY(form->grab().save(QDir(dir).filePath(name)));
+    }
+}
+
+QTEST_MAIN(TestFindFileForm)
+#include "tst_findfileform.moc"
