@@ -62,3 +62,7 @@ echo "peak memory target: < 200 MB for quendal-scan"
 echo
 echo "Result table:"
 "$build/bench/bench_table"
+
+echo
+echo "Search through the window (best of 3):"
+for _ in 1 2 3; do "$build/bench/bench_window" "$data/tree" "$scan" 2>/dev/null; done

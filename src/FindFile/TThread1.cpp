@@ -19,11 +19,15 @@ void TThread1::run()
         QCoreApplication::postEvent(m_form, new CompletionNotice(QThread::currentThreadId()));
 }
 
+WindowReporter::WindowReporter(TFindFileForm* form, HandoverChannel& channel)
+    : m_form(form), m_channel(channel)
+{
+    m_numberLocale.setNumberOptions(QLocale::OmitGroupSeparator);
+}
+
 void WindowReporter::handOverRows()
 {
-    ::FileNameList* list = m_form->FileNameListLogic;
-    for (const FoundFile& row : m_rows)
-        list->AddResultRow(row);
+    m_form->FileNameListLogic->AddResultRows(std::move(m_rows));
     m_rows.clear();
 }
 
@@ -48,7 +52,8 @@ void WindowReporter::leaveBulkUpdate()
 
 void WindowReporter::addRow(const FoundFile& row)
 {
-    m_rows.push_back(row);
+    // The texts of the row are made here, so the window only has to take them.
+    m_rows.push_back(RowFromFoundFile(row, m_numberLocale));
 }
 
 void WindowReporter::showProgress(const QString& line)

@@ -4,7 +4,10 @@
 #include "SearchReporter.h"
 #include "SearchRun.h"
 
+#include "FileNameListModel.h"
+
 #include <QEvent>
+#include <QLocale>
 #include <QThread>
 #include <vector>
 
@@ -26,7 +29,7 @@ private:
 // would show them anyway.
 class WindowReporter : public SearchReporter {
 public:
-    WindowReporter(TFindFileForm* form, HandoverChannel& channel) : m_form(form), m_channel(channel) {}
+    WindowReporter(TFindFileForm* form, HandoverChannel& channel);
 
     void clearRows() override;
     void enterBulkUpdate() override;
@@ -42,7 +45,8 @@ private:
 
     TFindFileForm* m_form; // touched only inside hand-overs, on the UI thread
     HandoverChannel& m_channel;
-    std::vector<FoundFile> m_rows;
+    std::vector<FileNameListModel::Row> m_rows; // cell texts made on the worker
+    QLocale m_numberLocale;
 };
 
 // The search worker: runs one search and releases itself at its end.

@@ -63,6 +63,15 @@ void FileNameList::AddResultRow(const FoundFile& file)
     m_model.appendRow(RowFromFoundFile(file, m_numberLocale), m_bulkCount == 0);
 }
 
+void FileNameList::AddResultRows(std::vector<FileNameListModel::Row>&& rows)
+{
+    for (FileNameListModel::Row& row : rows)
+        m_model.appendRow(std::move(row), false);
+    rows.clear();
+    if (m_bulkCount == 0)
+        m_model.announcePendingRows();
+}
+
 void FileNameList::focusRow(std::optional<int> row)
 {
     if (!row || *row < 0 || *row >= rowCount()) {

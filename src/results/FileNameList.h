@@ -47,6 +47,8 @@ public:
     void leaveBulkUpdate();
     bool inBulkUpdate() const { return m_bulkCount > 0; }
     void AddResultRow(const FoundFile& file);
+    // Rows whose cell texts were made beforehand (RowFromFoundFile), appended in order.
+    void AddResultRows(std::vector<FileNameListModel::Row>&& rows);
     void focusRow(std::optional<int> row);
     std::optional<int> focusedRow() const;
     int rowCount() const { return m_model.storedRowCount(); }
