@@ -3,7 +3,9 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+PREFIX  ?= /usr/local
+
+.PHONY: all deps configure build run test bench install clean
 
 all: build
 
@@ -27,6 +29,9 @@ test: build
 bench: build
 	@scripts/ensure-deps.sh fd-find ripgrep time
 	bench/run-bench.sh $(BUILD)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)

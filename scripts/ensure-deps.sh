@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only when some are missing.
 set -u
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins)
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins desktop-file-utils)
 extra=("$@")
 packages+=("${extra[@]}")
 

@@ -516,13 +516,3 @@ void TFindFileForm::keyPressEvent(QKeyEvent* event)
     }
     event->ignore();
 }
-
-void TFindFileForm::TrialURLLabelMouseEnter()
-{
-    TrialURLLabel->setStyleSheet(QStringLiteral("color: #800080;")); // purple while pointed at
-}
-
-void TFindFileForm::TrialURLLabelMouseLeave()
-{
-    TrialURLLabel->setStyleSheet(QStringLiteral("color: #0000ff;")); // blue
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DesktopDialogs.h"
+#include "DesktopShell.h"
 #include "FileNameList.h"
 #include "FileNameListView.h"
 #include "Handover.h"
@@ -28,6 +29,7 @@ struct FormServices {
     SettingsMedium* settings = nullptr;
     WarningBox* warnings = nullptr;
     FolderPicker* folderPicker = nullptr;
+    DesktopShell* shell = nullptr;
     std::function<QString()> documentsFolder;
     QString programFolder; // the folder of the executable, with its final separator
 };
@@ -114,6 +116,21 @@ public:
 
     // The maker's site and product page.
     static QString makerSite() { return QStringLiteral("www.torvex.example"); }
+    static QString productPage() { return QStringLiteral("https://www.torvex.example/torvex_qnd.php?prog"); }
+    // The help file beside the executable.
+    static QString helpFileName()
+    {
+#ifdef Q_OS_WIN
+        return QStringLiteral("quendal.chm");
+#else
+        return QStringLiteral("quendal.html");
+#endif
+    }
+
+    // The viewers of View and Log File, looked up anew at every use.
+    QString AssociatedProgram(const QString& document);
+    QString ReadmeViewerProgram();
+    QString TextViewerProgram();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -129,6 +146,9 @@ private:
     void setFileActionStates(bool open, bool view, bool logFile);
     void completionNoticeHandled();
     void finishClosingAfterWorker();
+    QString programFolder() const;
+    QString focusedFullName() const;
+    void showViewerFailure(const QString& viewer);
 
     FormServices m_services;
     std::unique_ptr<SettingsStore> m_settings;

@@ -1,3 +1,4 @@
+#include "DesktopShell.h"
 #include "DocumentsFolder.h"
 #include "LocalTimeZone.h"
 #include "SettingsMedium.h"
@@ -16,10 +17,12 @@ int main(int argc, char* argv[])
     const std::unique_ptr<SettingsMedium> settings = CreateUserSettingsMedium();
     DesktopWarningBox warnings;
     DesktopFolderPicker folderPicker;
+    const std::unique_ptr<DesktopShell> shell = CreateDesktopShell();
     FormServices services;
     services.settings = settings.get();
     services.warnings = &warnings;
     services.folderPicker = &folderPicker;
+    services.shell = shell.get();
     services.documentsFolder = UserDocumentsFolder;
     services.programFolder = QApplication::applicationDirPath();
 

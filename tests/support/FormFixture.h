@@ -3,6 +3,7 @@
 // A main window with everything it touches of the desktop replaced: settings in a temporary
 // folder, warnings and the folder dialog recorded instead of shown.
 
+#include "RecordingShell.h"
 #include "SettingsMedium.h"
 #include "TFindFileForm.h"
 
@@ -37,6 +38,7 @@ public:
     std::unique_ptr<SettingsMedium> medium = CreateIniSettingsMedium(config.path());
     RecordingWarningBox warnings;
     ScriptedFolderPicker picker;
+    RecordingShell shell;
     QString documents = QStringLiteral("/home/anna/Documents");
 
     void installCompanion() { QDir(config.path()).mkpath(QStringLiteral("Software/Torvex")); }
@@ -47,6 +49,7 @@ public:
         services.settings = medium.get();
         services.warnings = &warnings;
         services.folderPicker = &picker;
+        services.shell = &shell;
         services.documentsFolder = [this] { return documents; };
         services.programFolder = QStringLiteral("/opt/quendal");
         return std::make_unique<TFindFileForm>(services);
