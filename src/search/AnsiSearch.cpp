@@ -77,6 +77,8 @@ private:
 
 bool AnsiBytesContain(QByteArrayView bytes, QStringView needle, TextSearchOptions options)
 {
+    if (bytes.isEmpty())
+        return false; // an empty view may have no data pointer at all, which memchr must not see
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const void* nul = std::memchr(data, 0, size_t(bytes.size()));
     const qsizetype length = nul ? static_cast<const unsigned char*>(nul) - data : bytes.size();

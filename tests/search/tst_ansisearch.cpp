@@ -32,6 +32,7 @@ void TestAnsiSearch::sameAsTextSearch_data()
     QTest::newRow("at the end") << QByteArray("the smith") << "smith" << false << true << true;
     QTest::newRow("non-word start only at 0") << QByteArray("a -x") << "-x" << false << true << false;
     QTest::newRow("non-word start at 0") << QByteArray("-x y") << "-x" << false << true << true;
+    QTest::newRow("empty view without data") << QByteArray() << "a" << false << false << false; // found by UBSan
     QTest::newRow("anchor near start") << QByteArray("zq") << "zq" << false << false << true;
 }
 
