@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 PREFIX  ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize bench install clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench install clean
 
 all: build
 
@@ -37,6 +37,15 @@ test-sanitize: deps
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+FUZZ_BUILD ?= build-fuzz
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each.
+fuzz: deps
+	@scripts/ensure-deps.sh clang libclang-rt-14-dev
+	@test -f $(FUZZ_BUILD)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DQUENDAL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run-fuzz.sh $(FUZZ_BUILD)
+
 bench: build
 	@scripts/ensure-deps.sh fd-find ripgrep time
 	bench/run-bench.sh $(BUILD)
@@ -45,4 +54,4 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
