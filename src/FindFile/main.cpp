@@ -1,6 +1,7 @@
 #include "DesktopShell.h"
 #include "DocumentsFolder.h"
 #include "LocalTimeZone.h"
+#include "ProcessSpawn.h"
 #include "SettingsMedium.h"
 #include "TFindFileForm.h"
 
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     PinLocalTimeZone();
+    RaiseOpenFileLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendal"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quendal"));

@@ -3,6 +3,7 @@
 #include "ScanCommand.h"
 
 #include "LocalTimeZone.h"
+#include "ProcessSpawn.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -63,6 +64,7 @@ bool StderrIsTerminal()
 int main(int argc, char* argv[])
 {
     PinLocalTimeZone();
+    RaiseOpenFileLimit();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,6 +1,7 @@
 #include "DesktopShell.h"
 
 #include "FreedesktopAssociations.h"
+#include "ProcessSpawn.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -28,24 +29,10 @@ public:
         if (!QFileInfo(path).isFile())
             return false;
         if (const std::optional<QStringList> command = m_associations.commandFor(path))
-            return QProcess::startDetached(command->first(), command->mid(1));
+            return StartDetached(command->first(), command->mid(1));
         // No association of our own finding: let xdg-open try, and believe it only when it
         // reports success or is still busy starting a program.
-        const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-        if (xdgOpen.isEmpty())
-            return false;
-        auto* opener = new QProcess;
-        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
-        opener->start(xdgOpen, {path});
-        if (!opener->waitForStarted(3000)) {
-            delete opener;
-            return false;
-        }
-        if (!opener->waitForFinished(5000))
-            return true; // still busy starting a program: it cleans up after itself
-        const bool ok = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
-        opener->deleteLater();
-        return ok;
+        return RunBriefly(QStringLiteral("xdg-open"), {path}, 5000) != BriefRun::Failed;
     }
 
     QString associatedProgram(const QString& document) override
@@ -56,13 +43,12 @@ public:
 
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
-        return QProcess::startDetached(program, arguments);
+        return StartDetached(program, arguments);
     }
 
     bool openWebAddress(const QString& url) override
     {
-        const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-        return !xdgOpen.isEmpty() && QProcess::startDetached(xdgOpen, {url});
+        return StartDetached(QStringLiteral("xdg-open"), {url});
     }
 
     QString fallbackTextViewer() override

@@ -19,26 +19,50 @@
 
 struct DirectoryListing::Impl {
     DIR* dir = nullptr;
+    Impl() = default;
+    ~Impl()
+    {
+        if (dir)
+            ::closedir(dir);
+    }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
 };
+
+namespace {
+DIR* OpenListing(int fd)
+{
+    if (fd < 0)
+        return nullptr;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir)
+        ::close(fd);
+    return dir;
+}
+} // namespace
 
 DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>())
 {
     const QByteArray native = EncodeNativePath(folder);
-    const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    m_impl->dir = ::fdopendir(fd);
-    if (!m_impl->dir)
-        ::close(fd);
+    m_impl->dir = OpenListing(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-DirectoryListing::~DirectoryListing()
+DirectoryListing::DirectoryListing(const DirectoryListing& parent, const QString& name)
+    : m_impl(std::make_unique<Impl>())
 {
-    if (m_impl->dir)
-        ::closedir(m_impl->dir);
+    if (!parent.isOpen())
+        return;
+    const QByteArray native = EncodeNativePath(name);
+    // O_NOFOLLOW: a folder replaced by a link since it was listed is not entered.
+    m_impl->dir = OpenListing(::openat(::dirfd(parent.m_impl->dir), native.constData(),
+                                       O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
 }
 
-bool DirectoryListing::isOpen() const { return m_impl->dir != nullptr; }
+DirectoryListing::~DirectoryListing() = default;
+DirectoryListing::DirectoryListing(DirectoryListing&&) noexcept = default;
+DirectoryListing& DirectoryListing::operator=(DirectoryListing&&) noexcept = default;
+
+bool DirectoryListing::isOpen() const { return m_impl && m_impl->dir != nullptr; }
 
 bool DirectoryListing::next(ListingEntry& entry)
 {
@@ -146,9 +170,16 @@ DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_uni
             folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-DirectoryListing::~DirectoryListing() = default;
+DirectoryListing::DirectoryListing(const DirectoryListing& parent, const QString& name)
+    : DirectoryListing(parent.m_impl->folder + QLatin1Char('/') + name)
+{
+}
 
-bool DirectoryListing::isOpen() const { return m_impl->it != nullptr; }
+DirectoryListing::~DirectoryListing() = default;
+DirectoryListing::DirectoryListing(DirectoryListing&&) noexcept = default;
+DirectoryListing& DirectoryListing::operator=(DirectoryListing&&) noexcept = default;
+
+bool DirectoryListing::isOpen() const { return m_impl && m_impl->it != nullptr; }
 
 bool DirectoryListing::next(ListingEntry& entry)
 {

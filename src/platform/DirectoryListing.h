@@ -26,7 +26,12 @@ struct ListingEntry {
 class DirectoryListing {
 public:
     explicit DirectoryListing(const QString& folder);
+    // The subfolder name of an open listing's folder, opened relative to it: no path length
+    // limit applies, however deep the tree.
+    DirectoryListing(const DirectoryListing& parent, const QString& name);
     ~DirectoryListing();
+    DirectoryListing(DirectoryListing&&) noexcept;
+    DirectoryListing& operator=(DirectoryListing&&) noexcept;
     DirectoryListing(const DirectoryListing&) = delete;
     DirectoryListing& operator=(const DirectoryListing&) = delete;
 

@@ -70,6 +70,14 @@ void FolderWalk::progressReport()
 
 void FolderWalk::walk(const QString& folder)
 {
+    walk(folder, nullptr, QString());
+}
+
+void FolderWalk::walk(const QString& folder, const DirectoryListing* parent, const QString& name)
+{
+    // Each listing of this folder is opened afresh; below the look-in folder relative to the
+    // parent's listing, which stays open meanwhile (one open listing per level).
+    auto list = [&] { return parent ? DirectoryListing(*parent, name) : DirectoryListing(folder); };
     m_state.currentFolder = folder;
     m_state.currentFileName.clear(); // a progress line on entering shows the folder alone
     progressReport();
@@ -77,7 +85,7 @@ void FolderWalk::walk(const QString& folder)
 
     ListingEntry entry;
     for (const QString& mask : m_masks.masks) {
-        DirectoryListing listing(folder);
+        DirectoryListing listing = list();
         while (listing.next(entry)) {
             if (entry.kind == EntryKind::Folder || entry.kind == EntryKind::Other ||
                 !MatchesMask(entry.name, mask))
@@ -94,13 +102,13 @@ void FolderWalk::walk(const QString& folder)
 
     if (stopped() || !m_state.criteria.IncludeSubfolders)
         return;
-    DirectoryListing listing(folder);
+    DirectoryListing listing = list();
     while (listing.next(entry)) {
         if (entry.kind == EntryKind::Unknown && !listing.describe(entry))
             continue;
         if (entry.kind == EntryKind::Folder) {
             try {
-                walk(folder + entry.name + PathSeparator());
+                walk(folder + entry.name + PathSeparator(), &listing, entry.name);
             } catch (const std::exception&) {
                 // What is left of that subfolder is abandoned; the walk goes on.
             }

@@ -18,6 +18,8 @@ public:
 
     // folder ends with the path separator; no failure passes out of it.
     void walk(const QString& folder);
+    // A subfolder of the folder that parent lists, opened relative to that listing.
+    void walk(const QString& folder, const DirectoryListing* parent, const QString& name);
     // Shows the progress line when more than 250 ms have passed since the last one.
     void progressReport();
 
