@@ -46,6 +46,9 @@ private Q_SLOTS:
     void emptyContainingTextEntryKept();
     void closingDuringLongSearch();
     void destroyingDuringLongSearch();
+    void closingDuringSearchFiftyTimes();
+    void stopAtEveryStage_data();
+    void stopAtEveryStage();
     void screenshots();
 };
 
@@ -360,14 +363,69 @@ void TestFindFileForm::destroyingDuringLongSearch()
     FormFixture fx;
     FixtureTree tree;
     MakeTree(tree, 3000);
-    for (int round = 0; round < 5; ++round) {
+    for (int round = 0; round < 50; ++round) {
         auto form = fx.makeForm();
         form->LookInEdit->setEditText(tree.root());
         form->FindButton->click();
-        QTest::qWait(round * 3);
+        QTest::qWait(round % 5);
         form.reset(); // the worker is stopped and waited for; no hand-over reaches a dead window
     }
     QTest::qWait(50); // let the workers' deferred deletions run
+}
+
+void TestFindFileForm::closingDuringSearchFiftyTimes()
+{
+    // Each window is closed while its search runs and goes only when its worker has wound
+    // down; every window and worker is gone at the end.
+    FixtureTree tree;
+    MakeTree(tree, 600);
+    FormFixture fx;
+    int destroyed = 0;
+    for (int round = 0; round < 50; ++round) {
+        TFindFileForm* form = fx.makeForm().release();
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(form, &QObject::destroyed, [&destroyed] { ++destroyed; });
+        form->show();
+        form->LookInEdit->setEditText(tree.root());
+        form->ContainingTextBox->setEditText(QStringLiteral("TRLR"));
+        form->FindButton->click();
+        QTest::qWait(round % 7);
+        form->close();
+        QTRY_COMPARE_WITH_TIMEOUT(destroyed, round + 1, 20000);
+    }
+}
+
+void TestFindFileForm::stopAtEveryStage_data()
+{
+    QTest::addColumn<int>("delayMs");
+    for (int delay : {0, 1, 3, 10, 30, 100})
+        QTest::newRow(qPrintable(QStringLiteral("after %1 ms").arg(delay))) << delay;
+}
+
+void TestFindFileForm::stopAtEveryStage()
+{
+    QFETCH(int, delayMs);
+    FormFixture fx;
+    FixtureTree tree;
+    MakeTree(tree, 1500);
+    auto form = fx.makeForm();
+    form->LookInEdit->setEditText(tree.root());
+    form->FindButton->click();
+    QTest::qWait(delayMs);
+    form->StopButton->click();
+    QVERIFY(WaitForSearchEnd(*form));
+    const QString line = form->StatusBar1->text();
+    QVERIFY2(line.startsWith(QLatin1String("Search cancelled (")) || line.startsWith(QLatin1String("Search ended (")),
+             qPrintable(line));
+    if (line.startsWith(QLatin1String("Search ended")))
+        QCOMPARE(form->FileNameListLogic->rowCount(), 1500);
+    QVERIFY(!form->StopButton->isEnabled() && form->FindButton->isEnabled() && form->ClearButton->isEnabled());
+    QVERIFY(!form->FileNameListLogic->inBulkUpdate());
+    QVERIFY(form->FileNameList->updatesEnabled());
+    // And a new search runs to its end afterwards.
+    form->FindButton->click();
+    QVERIFY(WaitForSearchEnd(*form));
+    QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (1500 files found in 21 folders)"));
 }
 
 void TestFindFileForm::screenshots()
