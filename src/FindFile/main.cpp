@@ -1,11 +1,14 @@
 #include "DesktopShell.h"
 #include "DocumentsFolder.h"
+#include "FailureReport.h"
+#include "ProgramVersion.h"
 #include "LocalTimeZone.h"
 #include "ProcessSpawn.h"
 #include "SettingsMedium.h"
 #include "TFindFileForm.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 int main(int argc, char* argv[])
@@ -15,6 +18,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendal"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quendal"));
+    InstallFailureReporter(ProgramVersion(), [](const QString& message) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quendal"), message);
+    });
 
     const std::unique_ptr<SettingsMedium> settings = CreateUserSettingsMedium();
     DesktopWarningBox warnings;
@@ -32,5 +38,9 @@ int main(int argc, char* argv[])
     // Centred on the screen.
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
     form.show();
-    return app.exec();
+    try {
+        return app.exec();
+    } catch (...) {
+        std::terminate(); // reported by the failure reporter, with what was thrown
+    }
 }

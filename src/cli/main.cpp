@@ -1,4 +1,6 @@
+#include "FailureReport.h"
 #include "HeaderCommand.h"
+#include "ProgramVersion.h"
 #include "NativePath.h"
 #include "ScanCommand.h"
 
@@ -66,6 +68,7 @@ int main(int argc, char* argv[])
     PinLocalTimeZone();
     RaiseOpenFileLimit();
     QCoreApplication app(argc, argv);
+    InstallFailureReporter(ProgramVersion(), {});
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -212,6 +212,9 @@ void TestFsFaults::manyFilesInOneFolder()
     run.execute();
     const long growth = PeakRssKb() - before;
     QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (0 files found in 1 folder)"));
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer keeps freed memory in quarantine: the peak says nothing about the walk here");
+#endif
     QVERIFY2(growth < 16 * 1024, qPrintable(QStringLiteral("peak memory grew by %1 KB").arg(growth)));
 }
 
