@@ -45,6 +45,8 @@ private Q_SLOTS:
     void settingsRoundTripWithGaps();
     void emptyContainingTextEntryKept();
     void closingDuringLongSearch();
+    void settingsThatCannotBeWritten();
+    void damagedSettingsFile();
     void destroyingDuringLongSearch();
     void closingDuringSearchFiftyTimes();
     void stopAtEveryStage_data();
@@ -356,6 +358,45 @@ void TestFindFileForm::closingDuringLongSearch()
     QVERIFY(WaitForSearchEnd(*form));
     QCOMPARE(fx.stored("\\FindFiles", "LookIn1"), QString()); // saved before the run ended
     QVERIFY(!fx.has("\\FindFiles", "ContainingText1"));
+}
+
+void TestFindFileForm::settingsThatCannotBeWritten()
+{
+    // The configuration folder is a file: nothing can be created or written there, as on a
+    // full or read-only disk. The program starts, searches and closes all the same.
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("config"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+    FormFixture fx;
+    fx.medium = CreateIniSettingsMedium(dir.filePath("config"));
+    FixtureTree tree;
+    tree.write("a.ged", Ged55());
+    auto form = fx.makeForm();
+    QCOMPARE(form->LookInEdit->currentText(), fx.documents);
+    form->LookInEdit->setEditText(tree.root());
+    form->FindButton->click();
+    QVERIFY(WaitForSearchEnd(*form));
+    QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (1 file found in 1 folder)"));
+    form->close();
+    QVERIFY(blocker.open(QIODevice::ReadOnly));
+    QCOMPARE(blocker.readAll(), QByteArray("not a folder"));
+}
+
+void TestFindFileForm::damagedSettingsFile()
+{
+    FormFixture fx;
+    QDir(fx.config.path()).mkpath("Software");
+    QFile file(fx.config.filePath("Software/Torvex-Quendal.ini"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    static const char damaged[] = "\x00\xff garbage\n[FindFiles]\nLookIn1=\"/kept/\"\nLookIn2=\"cut\n\x01\x02\n";
+    file.write(damaged, sizeof damaged - 1);
+    file.close();
+    auto form = fx.makeForm();
+    QCOMPARE(Items(form->LookInEdit), QStringList{"/kept/"});
+    form->close();
+    QCOMPARE(fx.stored("\\FindFiles", "LookIn1"), QStringLiteral("/kept/"));
 }
 
 void TestFindFileForm::destroyingDuringLongSearch()
