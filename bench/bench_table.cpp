@@ -12,8 +12,7 @@
 #include <vector>
 
 namespace {
-long RssKb()
-{
+long RssKb() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
@@ -23,10 +22,9 @@ long RssKb()
     return 0;
 }
 
-FoundFile RealisticRow(int i)
-{
-    static const char* types[] = {"GEDCOM 5.5.1", "GEDCOM 5.5.1 (Not 5.5)", "GEDCOM 5.5", "Nothing found",
-                                  "Embedded GEDCOM 5.5", "GEDCOM 2.1"};
+FoundFile RealisticRow(int i) {
+    static const char* types[] = {"GEDCOM 5.5.1",  "GEDCOM 5.5.1 (Not 5.5)", "GEDCOM 5.5",
+                                  "Nothing found", "Embedded GEDCOM 5.5",    "GEDCOM 2.1"};
     static const char* programs[] = {"PAF 5.2.18.0", "Legacy 7", "---", "FTM 2012", "RootsMagic 8"};
     FoundFile f;
     f.Name = QStringLiteral("tree%1.ged").arg((i * 7919) % 200003);
@@ -46,8 +44,7 @@ FoundFile RealisticRow(int i)
 }
 
 // Times the appending only: the rows exist before, as the search has them.
-double Fill(FileNameList& list, int rows)
-{
+double Fill(FileNameList& list, int rows) {
     std::vector<FoundFile> files;
     files.reserve(size_t(rows));
     for (int i = 0; i < rows; ++i)
@@ -62,8 +59,7 @@ double Fill(FileNameList& list, int rows)
 }
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     const int rows = 200000;
@@ -104,8 +100,10 @@ int main(int argc, char** argv)
             view.viewport()->repaint();
         }
         const double scroll = timer.nsecsElapsed() / 1e9 / 200;
-        std::printf("1,000,000 rows: append %.2f s; header click (sort by Size and repaint) %.2f s; "
-                    "scroll and repaint %.2f ms per step\n", append, click, scroll * 1000);
+        std::printf(
+            "1,000,000 rows: append %.2f s; header click (sort by Size and repaint) %.2f s; "
+            "scroll and repaint %.2f ms per step\n",
+            append, click, scroll * 1000);
     }
     return 0;
 }

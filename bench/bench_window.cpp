@@ -24,8 +24,7 @@ public:
 };
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     PinLocalTimeZone(); // as the program's entry does
     QApplication app(argc, argv);
@@ -56,9 +55,8 @@ int main(int argc, char** argv)
     QElapsedTimer beat;
     QTimer heartbeat;
     heartbeat.setInterval(5);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        longestStallMs = qMax(longestStallMs, beat.restart());
-    });
+    QObject::connect(&heartbeat, &QTimer::timeout,
+                     [&] { longestStallMs = qMax(longestStallMs, beat.restart()); });
     QEventLoop loop;
     QTimer poll;
     poll.setInterval(1);
@@ -86,7 +84,8 @@ int main(int argc, char** argv)
     const double cliSeconds = timer.nsecsElapsed() / 1e9;
 
     std::printf("window search: %.2f s (%s); quendal-scan: %.2f s; ratio %.2f (target <= 1.20)\n",
-                windowSeconds, qPrintable(form.StatusBar1->text()), cliSeconds, windowSeconds / cliSeconds);
+                windowSeconds, qPrintable(form.StatusBar1->text()), cliSeconds,
+                windowSeconds / cliSeconds);
     std::printf("longest UI stall during the search: %lld ms (target < 100 ms)\n", longestStallMs);
     return 0;
 }

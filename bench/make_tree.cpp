@@ -8,16 +8,14 @@
 #include <sys/stat.h>
 
 namespace {
-void MakeDir(const std::string& path)
-{
+void MakeDir(const std::string& path) {
     if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
         std::perror(path.c_str());
         std::exit(1);
     }
 }
 
-void WriteFile(const std::string& path, const std::string& bytes)
-{
+void WriteFile(const std::string& path, const std::string& bytes) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) {
         std::perror(path.c_str());
@@ -27,21 +25,22 @@ void WriteFile(const std::string& path, const std::string& bytes)
     std::fclose(f);
 }
 
-std::string Person(int i)
-{
+std::string Person(int i) {
     char buf[256];
-    std::snprintf(buf, sizeof buf,
-                  "0 @I%d@ INDI\r\n1 NAME John /Miller%d/\r\n1 SEX M\r\n1 BIRT\r\n2 DATE %d JAN 18%02d\r\n"
-                  "2 PLAC Springfield, Sangamon, Illinois\r\n",
-                  i, i % 997, 1 + i % 28, i % 100);
+    std::snprintf(
+        buf, sizeof buf,
+        "0 @I%d@ INDI\r\n1 NAME John /Miller%d/\r\n1 SEX M\r\n1 BIRT\r\n2 DATE %d JAN 18%02d\r\n"
+        "2 PLAC Springfield, Sangamon, Illinois\r\n",
+        i, i % 997, 1 + i % 28, i % 100);
     return buf;
 }
 
-std::string GedcomFile(int variant, int people)
-{
+std::string GedcomFile(int variant, int people) {
     static const char* heads[] = {
-        "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 DEST PAF\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR ANSEL\r\n",
-        "0 HEAD\r\n1 SOUR Legacy 7\r\n1 GEDC\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR UTF-8\r\n",
+        "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 DEST PAF\r\n1 GEDC\r\n2 VERS 5.5\r\n2 FORM "
+        "LINEAGE-LINKED\r\n1 CHAR ANSEL\r\n",
+        "0 HEAD\r\n1 SOUR Legacy 7\r\n1 GEDC\r\n2 VERS 5.5.1\r\n2 FORM LINEAGE-LINKED\r\n1 CHAR "
+        "UTF-8\r\n",
         "0 HEAD\r\n1 SOUR XY\r\n2 VERS 1.1\r\n1 CHAR ASCII\r\n",
         "0 HEADER\r\n1 SOUR FTW\r\n",
         "0 HEAD\r\n1 GEDC\r\n2 VERS 5.01\r\n1 CHAR ANSI\r\n",
@@ -54,8 +53,7 @@ std::string GedcomFile(int variant, int people)
 }
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: make_tree TREE_DIR FILES CORPUS_DIR_MB\n");
         return 2;
@@ -76,11 +74,17 @@ int main(int argc, char** argv)
             for (int k = 0; k < 100 && made < files; ++k, ++made) {
                 const std::string base = dir + "/tree" + std::to_string(made);
                 switch (made % 10) {
-                case 0: case 1: case 2: case 3: case 4: case 5:
+                case 0:
+                case 1:
+                case 2:
+                case 3:
+                case 4:
+                case 5:
                     WriteFile(base + ".ged", GedcomFile(made, 3 + made % 20));
                     break;
                 case 6:
-                    WriteFile(base + ".ged.log", "Torvex version 3.1\r\nChecked " + std::to_string(made) + "\r\n");
+                    WriteFile(base + ".ged.log",
+                              "Torvex version 3.1\r\nChecked " + std::to_string(made) + "\r\n");
                     break;
                 case 7:
                     WriteFile(base + ".txt", "Notes about the Miller family.\r\n");

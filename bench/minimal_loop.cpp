@@ -9,8 +9,7 @@
 namespace {
 long g_files = 0;
 
-void Walk(const std::string& folder)
-{
+void Walk(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return;
@@ -35,8 +34,7 @@ void Walk(const std::string& folder)
 }
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
     Walk(argv[1]);

@@ -7,14 +7,15 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2)
         return 0;
     const TextSearchOptions options{(data[0] & 1) != 0, (data[0] & 2) != 0};
     const size_t needleBytes = qMin<size_t>(data[1] % 16, size - 2);
-    const QByteArrayView needleView(reinterpret_cast<const char*>(data + 2), qsizetype(needleBytes));
-    const QByteArrayView text(reinterpret_cast<const char*>(data + 2 + needleBytes), qsizetype(size - 2 - needleBytes));
+    const QByteArrayView needleView(reinterpret_cast<const char*>(data + 2),
+                                    qsizetype(needleBytes));
+    const QByteArrayView text(reinterpret_cast<const char*>(data + 2 + needleBytes),
+                              qsizetype(size - 2 - needleBytes));
     // Typed search texts hold no NUL; the decoded form of the fuzzer's bytes stands for them.
     QString needle = DecodeWindows1252(needleView);
     needle.remove(QChar(0));
@@ -26,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     // Also a search text of any UTF-16 code units over the decoded text.
     if (needleBytes >= 2) {
-        const QString wide = QString::fromUtf16(reinterpret_cast<const char16_t*>(needleView.data()), qsizetype(needleBytes / 2));
+        const QString wide = QString::fromUtf16(
+            reinterpret_cast<const char16_t*>(needleView.data()), qsizetype(needleBytes / 2));
         TextContains(DecodeByMark(text), wide, options);
     }
     return 0;

@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString text(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(text.data(), data, (size / 2) * 2);
     qsizetype cursor = 0;

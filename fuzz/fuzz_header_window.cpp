@@ -4,12 +4,11 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    static const QString extensions[] = {QStringLiteral(".ged"), QStringLiteral(".GED"), QStringLiteral(".tvx"),
-                                         QStringLiteral(".txt"), QString()};
+    static const QString extensions[] = {QStringLiteral(".ged"), QStringLiteral(".GED"),
+                                         QStringLiteral(".tvx"), QStringLiteral(".txt"), QString()};
     const QString& extension = extensions[data[0] % 5];
     const QByteArrayView window(reinterpret_cast<const char*>(data + 1),
                                 qMin<qsizetype>(qsizetype(size - 1), kHeaderWindowSize));

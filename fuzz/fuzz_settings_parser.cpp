@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    const IniDocument first = IniDocument::parse(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const IniDocument first =
+        IniDocument::parse(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     const QByteArray written = first.serialize();
     const QByteArray again = IniDocument::parse(written).serialize();
     if (written != again)
@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IniDocument doc;
     doc.write(QStringLiteral("FindFiles"), QStringLiteral("LookIn1"), value);
     QString back;
-    if (!IniDocument::parse(doc.serialize()).read(QStringLiteral("FindFiles"), QStringLiteral("LookIn1"), back) ||
+    if (!IniDocument::parse(doc.serialize())
+             .read(QStringLiteral("FindFiles"), QStringLiteral("LookIn1"), back) ||
         back != value)
         std::abort();
     return 0;

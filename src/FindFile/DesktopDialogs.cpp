@@ -11,14 +11,14 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-void DesktopWarningBox::showWarning(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+void DesktopWarningBox::showWarning(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
-std::optional<QString> DesktopFolderPicker::pickFolder(QWidget* parent, const QString& startFolder)
-{
+std::optional<QString> DesktopFolderPicker::pickFolder(QWidget* parent,
+                                                       const QString& startFolder) {
     // A folder tree with a prompt above it and the chosen path below, as users know it.
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Browse for Folder"));

@@ -12,8 +12,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
 protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         option->state &= ~QStyle::State_HasFocus;
     }
@@ -25,8 +24,7 @@ constexpr int kCellMargin = 8; // text margins of a cell, both sides together
 } // namespace
 
 FileNameListView::FileNameListView(FileNameList* list, QWidget* parent)
-    : QTableView(parent), m_list(list), m_frozen(new QTableView(this))
-{
+    : QTableView(parent), m_list(list), m_frozen(new QTableView(this)) {
     setObjectName(QStringLiteral("FileNameList"));
     list->setViewport(this);
     configure(this);
@@ -49,12 +47,13 @@ FileNameListView::FileNameListView(FileNameList* list, QWidget* parent)
             &QAbstractSlider::setValue);
     connect(m_frozen->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
             &QAbstractSlider::setValue);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-        if (section == 0) {
-            m_frozen->setColumnWidth(0, size);
-            updateFrozenGeometry();
-        }
-    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) {
+                if (section == 0) {
+                    m_frozen->setColumnWidth(0, size);
+                    updateFrozenGeometry();
+                }
+            });
     connect(m_frozen->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int section, int, int size) {
                 if (section == 0 && columnWidth(0) != size)
@@ -64,8 +63,10 @@ FileNameListView::FileNameListView(FileNameList* list, QWidget* parent)
             [this](int section) { resizeColumnToContents(section); });
 
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
-        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, m_list, &FileNameList::headerClick);
-        connect(view, &QAbstractItemView::doubleClicked, m_list, [this] { m_list->FileNameListDblClick(); });
+        connect(view->horizontalHeader(), &QHeaderView::sectionClicked, m_list,
+                &FileNameList::headerClick);
+        connect(view, &QAbstractItemView::doubleClicked, m_list,
+                [this] { m_list->FileNameListDblClick(); });
     }
     connect(m_list, &FileNameList::sortMarksChanged, this, &FileNameListView::showSortMarks);
     // No drawing and no layout while the table is in bulk-update mode.
@@ -79,8 +80,7 @@ FileNameListView::FileNameListView(FileNameList* list, QWidget* parent)
     updateFrozenGeometry();
 }
 
-void FileNameListView::configure(QTableView* view)
-{
+void FileNameListView::configure(QTableView* view) {
     view->setModel(m_list->model());
     view->setSelectionModel(m_list->selectionModel());
     view->setItemDelegate(new NoFocusRectDelegate(view));
@@ -110,18 +110,15 @@ void FileNameListView::configure(QTableView* view)
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-int FileNameListView::scaled(int pixels) const
-{
+int FileNameListView::scaled(int pixels) const {
     return qRound(pixels * logicalDpiY() / 96.0);
 }
 
-void FileNameListView::setLogFileDateShown(bool shown)
-{
+void FileNameListView::setLogFileDateShown(bool shown) {
     setColumnHidden(ColumnIndex(ResultColumn::LogFileDate), !shown);
 }
 
-void FileNameListView::showSortMarks()
-{
+void FileNameListView::showSortMarks() {
     for (QTableView* view : {static_cast<QTableView*>(this), m_frozen}) {
         QHeaderView* header = view->horizontalHeader();
         const int column = m_list->sortColumn();
@@ -134,19 +131,16 @@ void FileNameListView::showSortMarks()
     }
 }
 
-bool FileNameListView::isRowOnScreen(int position) const
-{
+bool FileNameListView::isRowOnScreen(int position) const {
     const int top = rowViewportPosition(position);
     return top >= 0 && top + rowHeight(position) <= viewport()->height();
 }
 
-void FileNameListView::scrollRowToTop(int position)
-{
+void FileNameListView::scrollRowToTop(int position) {
     verticalScrollBar()->setValue(position); // per-item scrolling: the value is the top row
 }
 
-void FileNameListView::mousePressEvent(QMouseEvent* event)
-{
+void FileNameListView::mousePressEvent(QMouseEvent* event) {
     // A press in the empty space below the last row leaves the focused row as it is.
     if (!indexAt(event->position().toPoint()).isValid()) {
         setFocus(Qt::MouseFocusReason);
@@ -156,32 +150,29 @@ void FileNameListView::mousePressEvent(QMouseEvent* event)
     QTableView::mousePressEvent(event);
 }
 
-void FileNameListView::resizeEvent(QResizeEvent* event)
-{
+void FileNameListView::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
     updateFrozenGeometry();
 }
 
-void FileNameListView::updateGeometries()
-{
+void FileNameListView::updateGeometries() {
     QTableView::updateGeometries();
     updateFrozenGeometry();
 }
 
-void FileNameListView::updateFrozenGeometry()
-{
+void FileNameListView::updateFrozenGeometry() {
     if (!m_frozen)
         return;
     m_frozen->setGeometry(frameWidth(), frameWidth(), columnWidth(0),
                           viewport()->height() + horizontalHeader()->height());
 }
 
-int FileNameListView::sizeHintForColumn(int column) const
-{
+int FileNameListView::sizeHintForColumn(int column) const {
     // The widest text of all the column's cells, not only of the rows on screen.
     const QFontMetrics metrics(font());
     int widest = 0;
     for (int r = 0; r < m_list->rowCount(); ++r)
         widest = qMax(widest, metrics.horizontalAdvance(m_list->cellText(r, ResultColumn(column))));
-    return widest + kCellMargin + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
+    return widest + kCellMargin +
+           2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
 }

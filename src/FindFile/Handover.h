@@ -14,8 +14,7 @@ public:
     explicit HandoverChannel(QObject* window) : m_window(window) {}
 
     // Worker side. False when the channel was abandoned (the step did not run).
-    bool run(std::function<void()> step)
-    {
+    bool run(std::function<void()> step) {
         if (m_state->abandoned.load())
             return false;
         auto done = std::make_shared<QSemaphore>(0);

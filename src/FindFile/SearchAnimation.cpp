@@ -4,8 +4,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
-SearchAnimation::SearchAnimation(QWidget* parent) : QWidget(parent)
-{
+SearchAnimation::SearchAnimation(QWidget* parent) : QWidget(parent) {
     m_timer.setInterval(70);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         m_frame = (m_frame + 1) % kFrameCount;
@@ -13,28 +12,26 @@ SearchAnimation::SearchAnimation(QWidget* parent) : QWidget(parent)
     });
 }
 
-void SearchAnimation::start()
-{
+void SearchAnimation::start() {
     if (!m_timer.isActive())
         m_timer.start();
 }
 
-void SearchAnimation::stop()
-{
+void SearchAnimation::stop() {
     m_timer.stop();
     m_frame = 0;
     update();
 }
 
-void SearchAnimation::paintEvent(QPaintEvent*)
-{
+void SearchAnimation::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = width(), h = height();
     // The folder.
     const QRectF folder(w * 0.08, h * 0.30, w * 0.62, h * 0.55);
     QPainterPath tab;
-    tab.addRoundedRect(QRectF(folder.left(), folder.top() - h * 0.10, folder.width() * 0.4, h * 0.14), 2, 2);
+    tab.addRoundedRect(
+        QRectF(folder.left(), folder.top() - h * 0.10, folder.width() * 0.4, h * 0.14), 2, 2);
     p.setPen(QPen(QColor(0x8a, 0x6d, 0x1f), 1));
     p.setBrush(QColor(0xe8, 0xc1, 0x4f));
     p.drawPath(tab);

@@ -3,8 +3,8 @@
 #include "FolderWalk.h"
 #include "ProgramVersion.h"
 #include "SearchRun.h"
-#include "TextHelpers.h"
 #include "TThread1.h"
+#include "TextHelpers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,13 +22,15 @@ constexpr int kFileBandHeight = 40, kStatusHeight = 22;
 constexpr int kCriteriaLeftWidth = kClientWidth - kButtonColumnWidth;
 
 const char* const kTypeEntries[] = {
-    "GEDCOM Files (*.ged)",          "All Files (*.*)",
-    "All Files except *.ged",        "Torvex Organize Files (*.tvx)",
-    "Torvex & GEDCOM Files (*.tvx,*.ged)", "All Files except *.tvx and *.ged",
+    "GEDCOM Files (*.ged)",
+    "All Files (*.*)",
+    "All Files except *.ged",
+    "Torvex Organize Files (*.tvx)",
+    "Torvex & GEDCOM Files (*.tvx,*.ged)",
+    "All Files except *.tvx and *.ged",
 };
 
-QComboBox* EditableDropdown(QWidget* parent)
-{
+QComboBox* EditableDropdown(QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // the recent-entry lists are kept by the search
@@ -37,16 +39,14 @@ QComboBox* EditableDropdown(QWidget* parent)
     return box;
 }
 
-QStringList Items(const QComboBox* box)
-{
+QStringList Items(const QComboBox* box) {
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
 }
 
-void SetItems(QComboBox* box, const QStringList& items, const QString& text)
-{
+void SetItems(QComboBox* box, const QStringList& items, const QString& text) {
     box->clear();
     box->addItems(items);
     box->setEditText(text);
@@ -54,8 +54,7 @@ void SetItems(QComboBox* box, const QStringList& items, const QString& text)
 
 // A label whose accelerator letter is shown but tied to no control: the letter is underlined
 // and no shortcut is made.
-QLabel* AcceleratorLabel(const QString& caption, QWidget* parent)
-{
+QLabel* AcceleratorLabel(const QString& caption, QWidget* parent) {
     const qsizetype amp = caption.indexOf(QLatin1Char('&'));
     QString html = caption.left(amp).toHtmlEscaped() + QStringLiteral("<u>") +
                    caption.mid(amp + 1, 1).toHtmlEscaped() + QStringLiteral("</u>") +
@@ -65,20 +64,17 @@ QLabel* AcceleratorLabel(const QString& caption, QWidget* parent)
     return label;
 }
 
-QString ProgramFolderOf(const QString& folder)
-{
+QString ProgramFolderOf(const QString& folder) {
     return WithFinalSeparator(folder);
 }
 } // namespace
 
-QString CompleteLookIn(const QString& text)
-{
+QString CompleteLookIn(const QString& text) {
     return WithFinalSeparator(text);
 }
 
 TFindFileForm::TFindFileForm(const FormServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services)
-{
+    : QWidget(parent), m_services(services) {
     setObjectName(QStringLiteral("FindFileForm"));
     setWindowTitle(QStringLiteral("Quendal"));
     // While the window is built its settings component opens the program's root key.
@@ -88,8 +84,7 @@ TFindFileForm::TFindFileForm(const FormServices& services, QWidget* parent)
     FormCreate();
 }
 
-TFindFileForm::~TFindFileForm()
-{
+TFindFileForm::~TFindFileForm() {
     // A search still running is stopped and waited for here, before any control goes: its
     // hand-overs return at once from now on, so the worker winds down within one file.
     if (m_worker) {
@@ -99,13 +94,11 @@ TFindFileForm::~TFindFileForm()
     }
 }
 
-int TFindFileForm::scaled(int pixels) const
-{
+int TFindFileForm::scaled(int pixels) const {
     return qRound(pixels * logicalDpiY() / 96.0);
 }
 
-void TFindFileForm::buildControls()
-{
+void TFindFileForm::buildControls() {
     // The layout's font size: 8 points, so that captions fit the laid-out places.
     QFont windowFont = font();
     windowFont.setPointSize(8);
@@ -156,7 +149,8 @@ void TFindFileForm::buildControls()
     OpenButton = new QPushButton(QStringLiteral("&Open"), Panel2);
     ViewButton = new QPushButton(QStringLiteral("&View"), Panel2);
     LogFileButton = new QPushButton(QStringLiteral("&Log File"), Panel2);
-    TryTorvexLabel = new QLabel(QStringLiteral("For a flexible GEDCOM viewer, try Torvex:"), Panel2);
+    TryTorvexLabel =
+        new QLabel(QStringLiteral("For a flexible GEDCOM viewer, try Torvex:"), Panel2);
     TrialURLLabel = new QLabel(makerSite(), Panel2);
     QFont linkFont = TrialURLLabel->font();
     linkFont.setUnderline(true);
@@ -180,8 +174,8 @@ void TFindFileForm::buildControls()
     HelpRightMenu->setShortcutContext(Qt::WindowShortcut);
     addAction(HelpRightMenu); // the menu's F1 is a shortcut of the whole window
 
-    for (QPushButton* b : {BrowseButton, FindButton, StopButton, ClearButton, HelpButton, OpenButton,
-                           ViewButton, LogFileButton})
+    for (QPushButton* b : {BrowseButton, FindButton, StopButton, ClearButton, HelpButton,
+                           OpenButton, ViewButton, LogFileButton})
         b->setAutoDefault(true); // Enter presses the button that has the focus
     for (QComboBox* box : {TypeDropdown, NameContainsDropdown, LookInEdit, ContainingTextBox})
         box->lineEdit()->installEventFilter(this);
@@ -220,19 +214,20 @@ void TFindFileForm::buildControls()
     layOut();
 }
 
-void TFindFileForm::layOut()
-{
+void TFindFileForm::layOut() {
     const int w = width(), h = height();
     auto s = [this](int px) { return scaled(px); };
     // Bands: criteria at the top, the status line and the file buttons at the bottom, the
     // table in between; the button column keeps to the right edge.
     Panel1->setGeometry(0, 0, w, s(kCriteriaBandHeight));
-    Panel4->setGeometry(w - s(kButtonColumnWidth), 0, s(kButtonColumnWidth), s(kCriteriaBandHeight));
+    Panel4->setGeometry(w - s(kButtonColumnWidth), 0, s(kButtonColumnWidth),
+                        s(kCriteriaBandHeight));
     Panel3->setGeometry(0, 0, w - s(kButtonColumnWidth), s(kCriteriaBandHeight));
     StatusBar1->setGeometry(0, h - s(kStatusHeight), w, s(kStatusHeight));
     Panel2->setGeometry(0, h - s(kStatusHeight) - s(kFileBandHeight), w, s(kFileBandHeight));
-    FileNameList->setGeometry(0, s(kCriteriaBandHeight), w,
-                              qMax(0, h - s(kCriteriaBandHeight) - s(kStatusHeight) - s(kFileBandHeight)));
+    FileNameList->setGeometry(
+        0, s(kCriteriaBandHeight), w,
+        qMax(0, h - s(kCriteriaBandHeight) - s(kStatusHeight) - s(kFileBandHeight)));
 
     // The wide boxes stretch by what the criteria band gained; the animation moves with them.
     const int grow = Panel3->width() - s(kCriteriaLeftWidth);
@@ -253,10 +248,12 @@ void TFindFileForm::layOut()
     // Captions longer than their laid-out width (fonts differ between desktops) keep their
     // whole text; what stands to their right moves over as far as needed.
     place(IncludeSubfoldersCheck, 20, 63, 111, 24);
-    IncludeSubfoldersCheck->resize(qMax(IncludeSubfoldersCheck->width(), IncludeSubfoldersCheck->sizeHint().width()),
-                                   IncludeSubfoldersCheck->height());
+    IncludeSubfoldersCheck->resize(
+        qMax(IncludeSubfoldersCheck->width(), IncludeSubfoldersCheck->sizeHint().width()),
+        IncludeSubfoldersCheck->height());
     place(BrowseButton, 137, 63, 78, 24);
-    BrowseButton->move(qMax(BrowseButton->x(), IncludeSubfoldersCheck->geometry().right() + s(6)), BrowseButton->y());
+    BrowseButton->move(qMax(BrowseButton->x(), IncludeSubfoldersCheck->geometry().right() + s(6)),
+                       BrowseButton->y());
     Animate1->setGeometry(s(433) + grow, s(63), s(80), s(50));
     placeLabel(Label2, 20, 98);
     ContainingTextBox->setGeometry(s(103), s(92) - 2, s(311) + grow, comboHeight);
@@ -278,14 +275,12 @@ void TFindFileForm::layOut()
     TrialURLLabel->move(qMax(s(405), TryTorvexLabel->geometry().right() + s(6)), s(15));
 }
 
-void TFindFileForm::resizeEvent(QResizeEvent* event)
-{
+void TFindFileForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layOut();
 }
 
-void TFindFileForm::FormCreate()
-{
+void TFindFileForm::FormCreate() {
     // 1 to 3: the companion viewer decides what is offered.
     CompanionInstalled = m_settings->companionInstalled();
     InWhatGroup->setVisible(CompanionInstalled);
@@ -321,8 +316,7 @@ void TFindFileForm::FormCreate()
     setFileActionStates(false, false, false);
 }
 
-void TFindFileForm::setFileActionStates(bool open, bool view, bool logFile)
-{
+void TFindFileForm::setFileActionStates(bool open, bool view, bool logFile) {
     OpenButton->setEnabled(open);
     ViewButton->setEnabled(view);
     LogFileButton->setEnabled(logFile);
@@ -331,13 +325,11 @@ void TFindFileForm::setFileActionStates(bool open, bool view, bool logFile)
     LogFileRightMenu->setEnabled(LogFileButton->isEnabled());
 }
 
-void TFindFileForm::setFileActionsEnabled(bool open, bool view, bool logFile)
-{
+void TFindFileForm::setFileActionsEnabled(bool open, bool view, bool logFile) {
     setFileActionStates(open, view, logFile);
 }
 
-void TFindFileForm::FindButtonClick()
-{
+void TFindFileForm::FindButtonClick() {
     if (searchRunning())
         return; // one run at a time
     setFileActionStates(false, false, false);
@@ -379,14 +371,12 @@ void TFindFileForm::FindButtonClick()
     Animate1->start();
 }
 
-void TFindFileForm::StopButtonClick()
-{
+void TFindFileForm::StopButtonClick() {
     if (m_worker)
         m_worker->requestStop();
 }
 
-bool TFindFileForm::event(QEvent* event)
-{
+bool TFindFileForm::event(QEvent* event) {
     if (event->type() == CompletionNotice::kType) {
         completionNoticeHandled();
         return true;
@@ -394,8 +384,7 @@ bool TFindFileForm::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void TFindFileForm::completionNoticeHandled()
-{
+void TFindFileForm::completionNoticeHandled() {
     m_worker.clear();
     Animate1->stop();
     FindButton->setEnabled(true);
@@ -406,8 +395,7 @@ void TFindFileForm::completionNoticeHandled()
         finishClosingAfterWorker();
 }
 
-void TFindFileForm::updateRecentLists()
-{
+void TFindFileForm::updateRecentLists() {
     for (QComboBox* box : {LookInEdit, ContainingTextBox, NameContainsDropdown}) {
         QStringList items = Items(box);
         const QString text = box->currentText();
@@ -418,16 +406,16 @@ void TFindFileForm::updateRecentLists()
     }
 }
 
-void TFindFileForm::focusFirstRowAndTabOn()
-{
-    FileNameListLogic->focusRow(FileNameListLogic->rowCount() > 0 ? std::optional<int>(0) : std::nullopt);
+void TFindFileForm::focusFirstRowAndTabOn() {
+    FileNameListLogic->focusRow(FileNameListLogic->rowCount() > 0 ? std::optional<int>(0)
+                                                                  : std::nullopt);
     FileNameList->setFocus(Qt::OtherFocusReason);
     // As if the user pressed Tab: the focus moves on from the table.
-    QCoreApplication::postEvent(FileNameList, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+    QCoreApplication::postEvent(FileNameList,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }
 
-void TFindFileForm::ClearButtonClick()
-{
+void TFindFileForm::ClearButtonClick() {
     ContainingTextBox->setEditText(QString());
     NameContainsDropdown->setEditText(QString());
     FileNameListLogic->clearRows();
@@ -435,16 +423,15 @@ void TFindFileForm::ClearButtonClick()
     setFileActionStates(false, false, false);
 }
 
-void TFindFileForm::BrowseButtonClick()
-{
+void TFindFileForm::BrowseButtonClick() {
     BrowseButton->setEnabled(false);
-    if (const std::optional<QString> folder = m_services.folderPicker->pickFolder(this, LookInEdit->currentText()))
+    if (const std::optional<QString> folder =
+            m_services.folderPicker->pickFolder(this, LookInEdit->currentText()))
         LookInEdit->setEditText(*folder);
     BrowseButton->setEnabled(true);
 }
 
-void TFindFileForm::FormClose()
-{
+void TFindFileForm::FormClose() {
     if (StopButton->isEnabled())
         StopButtonClick(); // the close does not wait for the worker
     RecentLists lists;
@@ -454,8 +441,7 @@ void TFindFileForm::FormClose()
     m_settings->saveLists(lists);
 }
 
-void TFindFileForm::closeEvent(QCloseEvent* event)
-{
+void TFindFileForm::closeEvent(QCloseEvent* event) {
     if (!m_closing) {
         m_closing = true;
         FormClose();
@@ -470,18 +456,16 @@ void TFindFileForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TFindFileForm::finishClosingAfterWorker()
-{
-    QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+void TFindFileForm::finishClosingAfterWorker() {
+    QMetaObject::invokeMethod(
+        this, [this] { close(); }, Qt::QueuedConnection);
 }
 
-void TFindFileForm::contextMenuEvent(QContextMenuEvent* event)
-{
+void TFindFileForm::contextMenuEvent(QContextMenuEvent* event) {
     MouseRightMenu->popup(event->globalPos());
 }
 
-bool TFindFileForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFindFileForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TrialURLLabel) {
         if (event->type() == QEvent::Enter)
             TrialURLLabelMouseEnter();
@@ -494,7 +478,8 @@ bool TFindFileForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         // The editable boxes keep Enter and Esc for themselves; the window's buttons get them.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Escape) {
             keyPressEvent(key);
             return key->isAccepted();
         }
@@ -502,9 +487,9 @@ bool TFindFileForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TFindFileForm::keyPressEvent(QKeyEvent* event)
-{
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && FindButton->isEnabled()) {
+void TFindFileForm::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        FindButton->isEnabled()) {
         FindButton->click(); // the default button
         event->accept();
         return;

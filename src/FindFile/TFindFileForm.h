@@ -116,10 +116,11 @@ public:
 
     // The maker's site and product page.
     static QString makerSite() { return QStringLiteral("www.torvex.example"); }
-    static QString productPage() { return QStringLiteral("https://www.torvex.example/torvex_qnd.php?prog"); }
+    static QString productPage() {
+        return QStringLiteral("https://www.torvex.example/torvex_qnd.php?prog");
+    }
     // The help file beside the executable.
-    static QString helpFileName()
-    {
+    static QString helpFileName() {
 #ifdef Q_OS_WIN
         return QStringLiteral("quendal.chm");
 #else

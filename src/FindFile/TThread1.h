@@ -53,7 +53,8 @@ private:
 class TThread1 : public QThread {
     Q_OBJECT
 public:
-    TThread1(const SearchCriteria& criteria, TFindFileForm* form, std::shared_ptr<HandoverChannel> channel);
+    TThread1(const SearchCriteria& criteria, TFindFileForm* form,
+             std::shared_ptr<HandoverChannel> channel);
 
     void requestStop() { m_run.requestStop(); }
 

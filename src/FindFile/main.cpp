@@ -1,9 +1,9 @@
 #include "DesktopShell.h"
 #include "DocumentsFolder.h"
 #include "FailureReport.h"
-#include "ProgramVersion.h"
 #include "LocalTimeZone.h"
 #include "ProcessSpawn.h"
+#include "ProgramVersion.h"
 #include "SettingsMedium.h"
 #include "TFindFileForm.h"
 
@@ -11,8 +11,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     PinLocalTimeZone();
     RaiseOpenFileLimit();
     QApplication app(argc, argv);

@@ -3,8 +3,7 @@
 #include "FileErrors.h"
 #include "HeaderAnalyzer.h"
 
-int RunHeaderCommand(const QStringList& files, QTextStream& out, QTextStream& err)
-{
+int RunHeaderCommand(const QStringList& files, QTextStream& out, QTextStream& err) {
     int status = 0;
     for (const QString& path : files) {
         try {

@@ -8,33 +8,26 @@
 #include <QStringList>
 
 namespace {
-const QStringList kFieldNames = {
-    QStringLiteral("Name"),        QStringLiteral("Path"),           QStringLiteral("Size"),
-    QStringLiteral("SizeRaw"),     QStringLiteral("DateModified"),   QStringLiteral("DateModifiedRaw"),
-    QStringLiteral("LogFileDate"), QStringLiteral("LogFileDateRaw"), QStringLiteral("Type"),
-    QStringLiteral("Program"),     QStringLiteral("Dest"),           QStringLiteral("Char"),
-    QStringLiteral("BOM")};
+const QStringList kFieldNames = {QStringLiteral("Name"),         QStringLiteral("Path"),
+                                 QStringLiteral("Size"),         QStringLiteral("SizeRaw"),
+                                 QStringLiteral("DateModified"), QStringLiteral("DateModifiedRaw"),
+                                 QStringLiteral("LogFileDate"),  QStringLiteral("LogFileDateRaw"),
+                                 QStringLiteral("Type"),         QStringLiteral("Program"),
+                                 QStringLiteral("Dest"),         QStringLiteral("Char"),
+                                 QStringLiteral("BOM")};
 
 // Machine-readable numbers: a decimal point whatever the user's locale.
-QStringList FieldTexts(const FoundFile& f)
-{
-    return {f.Name,
-            f.Path,
-            f.Size,
-            PlainNumberText(f.SizeRaw),
-            f.DateModified,
-            QString::number(f.DateModifiedRaw, 'g', 15),
-            f.LogFileDate,
-            QString::number(f.LogFileDateRaw, 'g', 15),
-            f.Type,
-            f.Program,
-            f.Dest,
-            f.Char,
+QStringList FieldTexts(const FoundFile& f) {
+    return {f.Name,         f.Path,
+            f.Size,         PlainNumberText(f.SizeRaw),
+            f.DateModified, QString::number(f.DateModifiedRaw, 'g', 15),
+            f.LogFileDate,  QString::number(f.LogFileDateRaw, 'g', 15),
+            f.Type,         f.Program,
+            f.Dest,         f.Char,
             f.BOM};
 }
 
-void AppendTsvField(QString& line, const QString& text)
-{
+void AppendTsvField(QString& line, const QString& text) {
     for (const QChar c : text) {
         if (c == QLatin1Char('\t'))
             line += QLatin1String("\\t");
@@ -47,8 +40,7 @@ void AppendTsvField(QString& line, const QString& text)
     }
 }
 
-void AppendCsvField(QString& line, const QString& text)
-{
+void AppendCsvField(QString& line, const QString& text) {
     const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
                        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
     if (!quote) {
@@ -65,8 +57,7 @@ void AppendCsvField(QString& line, const QString& text)
 }
 } // namespace
 
-QString RowFormatHeader(RowFormat format)
-{
+QString RowFormatHeader(RowFormat format) {
     switch (format) {
     case RowFormat::Tsv:
         return kFieldNames.join(QLatin1Char('\t'));
@@ -78,8 +69,7 @@ QString RowFormatHeader(RowFormat format)
     return {};
 }
 
-QString FormatRow(const FoundFile& row, RowFormat format)
-{
+QString FormatRow(const FoundFile& row, RowFormat format) {
     const QStringList texts = FieldTexts(row);
     if (format != RowFormat::Json) {
         QString line;

@@ -8,11 +8,8 @@ namespace {
 class CliReporter : public SearchReporter {
 public:
     CliReporter(RowFormat format, QTextStream& out, QTextStream& err, bool showProgress)
-        : m_format(format), m_out(out), m_err(err), m_showProgress(showProgress)
-    {
-    }
-    void clearRows() override
-    {
+        : m_format(format), m_out(out), m_err(err), m_showProgress(showProgress) {}
+    void clearRows() override {
         const QString header = RowFormatHeader(m_format);
         if (!header.isEmpty())
             m_out << header << '\n';
@@ -20,8 +17,7 @@ public:
     void enterBulkUpdate() override {}
     void leaveBulkUpdate() override { m_out.flush(); }
     void addRow(const FoundFile& row) override { m_out << FormatRow(row, m_format) << '\n'; }
-    void showProgress(const QString& line) override
-    {
+    void showProgress(const QString& line) override {
         m_out.flush();
         if (!m_showProgress)
             return;
@@ -29,8 +25,7 @@ public:
         m_err.flush();
         m_progressShown = true;
     }
-    void showFinalStatus(const QString& line) override
-    {
+    void showFinalStatus(const QString& line) override {
         if (m_progressShown)
             m_err << "\r\x1b[K";
         m_err << line << '\n';
@@ -47,8 +42,7 @@ private:
     bool m_progressShown = false;
 };
 
-bool TakeValue(const QStringList& args, int& i, QString& value, QString& error)
-{
+bool TakeValue(const QStringList& args, int& i, QString& value, QString& error) {
     if (i + 1 >= args.size()) {
         error = QStringLiteral("option %1 needs a value").arg(args[i]);
         return false;
@@ -58,8 +52,7 @@ bool TakeValue(const QStringList& args, int& i, QString& value, QString& error)
 }
 } // namespace
 
-std::optional<ScanOptions> ParseScanOptions(const QStringList& args, QString& error)
-{
+std::optional<ScanOptions> ParseScanOptions(const QStringList& args, QString& error) {
     ScanOptions options;
     options.criteria.TypeText = QStringLiteral("GEDCOM Files (*.ged)");
     QStringList folders;
@@ -128,8 +121,7 @@ std::optional<ScanOptions> ParseScanOptions(const QStringList& args, QString& er
 }
 
 int RunScanCommand(const ScanOptions& options, QTextStream& out, QTextStream& err,
-                   bool showProgress, std::atomic<std::atomic<bool>*>* stopFlag)
-{
+                   bool showProgress, std::atomic<std::atomic<bool>*>* stopFlag) {
     CliReporter reporter(options.format, out, err, showProgress);
     SearchRun run(options.criteria, reporter);
     if (stopFlag)

@@ -1,7 +1,7 @@
 #include "FailureReport.h"
 #include "HeaderCommand.h"
-#include "ProgramVersion.h"
 #include "NativePath.h"
+#include "ProgramVersion.h"
 #include "ScanCommand.h"
 
 #include "LocalTimeZone.h"
@@ -47,14 +47,12 @@ const char kUsage[] =
 // The one place a signal handler can reach: the live run's stop request.
 std::atomic<std::atomic<bool>*> g_stopRequest{nullptr};
 
-extern "C" void OnInterrupt(int)
-{
+extern "C" void OnInterrupt(int) {
     if (std::atomic<bool>* stop = g_stopRequest.load())
         stop->store(true);
 }
 
-bool StderrIsTerminal()
-{
+bool StderrIsTerminal() {
 #ifdef Q_OS_WIN
     return false;
 #else
@@ -63,8 +61,7 @@ bool StderrIsTerminal()
 }
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     PinLocalTimeZone();
     RaiseOpenFileLimit();
     QCoreApplication app(argc, argv);

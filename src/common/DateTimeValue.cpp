@@ -10,8 +10,7 @@ const QDate kEpoch(1899, 12, 30);
 constexpr double kMsPerDay = 86400000.0;
 } // namespace
 
-DateTimeValue ToDateTimeValue(const QDateTime& dateTime)
-{
+DateTimeValue ToDateTimeValue(const QDateTime& dateTime) {
     const QDateTime local = dateTime.toLocalTime();
     const double days = static_cast<double>(kEpoch.daysTo(local.date()));
     const double fraction = local.time().msecsSinceStartOfDay() / kMsPerDay;
@@ -19,8 +18,7 @@ DateTimeValue ToDateTimeValue(const QDateTime& dateTime)
     return days >= 0 ? days + fraction : days - fraction;
 }
 
-QDateTime FromDateTimeValue(DateTimeValue value)
-{
+QDateTime FromDateTimeValue(DateTimeValue value) {
     const double wholeDays = std::trunc(value);
     double fraction = std::fabs(value - wholeDays);
     qint64 ms = std::llround(fraction * kMsPerDay);
@@ -33,8 +31,7 @@ QDateTime FromDateTimeValue(DateTimeValue value)
     return QDateTime(date, QTime::fromMSecsSinceStartOfDay(int(ms)));
 }
 
-QString LongTimeFormatWithoutZone(const QLocale& locale)
-{
+QString LongTimeFormatWithoutZone(const QLocale& locale) {
     const QString format = locale.timeFormat(QLocale::LongFormat);
     QString result;
     bool quoted = false;
@@ -48,12 +45,10 @@ QString LongTimeFormatWithoutZone(const QLocale& locale)
     return result.trimmed();
 }
 
-DateTimeTextFormatter::DateTimeTextFormatter() : m_timeFormat(LongTimeFormatWithoutZone(m_locale))
-{
-}
+DateTimeTextFormatter::DateTimeTextFormatter()
+    : m_timeFormat(LongTimeFormatWithoutZone(m_locale)) {}
 
-QString DateTimeTextFormatter::text(DateTimeValue value)
-{
+QString DateTimeTextFormatter::text(DateTimeValue value) {
     const QDateTime dateTime = FromDateTimeValue(value);
     if (dateTime.date() != m_lastDate || m_lastDateText.isNull()) {
         m_lastDate = dateTime.date();
@@ -64,10 +59,11 @@ QString DateTimeTextFormatter::text(DateTimeValue value)
     return m_lastDateText + QLatin1Char(' ') + m_locale.toString(dateTime.time(), m_timeFormat);
 }
 
-QString DateTimeText(DateTimeValue value) { return DateTimeTextFormatter().text(value); }
+QString DateTimeText(DateTimeValue value) {
+    return DateTimeTextFormatter().text(value);
+}
 
-DateTimeValue DateTimeValueFromEpochMs(qint64 ms, TimeGrid grid)
-{
+DateTimeValue DateTimeValueFromEpochMs(qint64 ms, TimeGrid grid) {
     qint64 seconds = ms / 1000;
     int millis = int(ms % 1000);
     if (millis < 0) {

@@ -8,9 +8,7 @@ class FileAccessError : public std::runtime_error {
 public:
     FileAccessError(const QString& path, const QString& reason)
         : std::runtime_error((path + QStringLiteral(": ") + reason).toStdString()), m_path(path),
-          m_reason(reason)
-    {
-    }
+          m_reason(reason) {}
     const QString& path() const { return m_path; }
     const QString& reason() const { return m_reason; }
 

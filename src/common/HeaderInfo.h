@@ -13,8 +13,7 @@ struct HeaderInfo {
     friend bool operator==(const HeaderInfo&, const HeaderInfo&) = default;
 };
 
-inline const QString& NothingFoundType()
-{
+inline const QString& NothingFoundType() {
     static const QString text = QStringLiteral("Nothing found");
     return text;
 }

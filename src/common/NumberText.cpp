@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-QString GeneralNumberText(double value, const QLocale& locale)
-{
+QString GeneralNumberText(double value, const QLocale& locale) {
     if (value == 0)
         return QStringLiteral("0");
     // Plain positive numbers (every date-time value) need no locale machinery beyond the

@@ -8,4 +8,6 @@
 QString GeneralNumberText(double value, const QLocale& locale = QLocale());
 
 // A signed 64-bit count in plain digits.
-inline QString PlainNumberText(qint64 value) { return QString::number(value); }
+inline QString PlainNumberText(qint64 value) {
+    return QString::number(value);
+}

@@ -8,8 +8,7 @@ constexpr char16_t kHighControls[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 } // namespace
 
-QString DecodeWindows1252(QByteArrayView bytes)
-{
+QString DecodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -30,8 +29,7 @@ QString DecodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-QString DecodeUtf8Strict(QByteArrayView bytes)
-{
+QString DecodeUtf8Strict(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized); // never more code units than bytes
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     qsizetype n = 0;
@@ -81,8 +79,7 @@ QString DecodeUtf8Strict(QByteArrayView bytes)
 }
 
 namespace {
-QString DecodeUtf16(QByteArrayView bytes, bool littleEndian)
-{
+QString DecodeUtf16(QByteArrayView bytes, bool littleEndian) {
     const qsizetype units = bytes.size() / 2;
     QString text(units, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -96,11 +93,14 @@ QString DecodeUtf16(QByteArrayView bytes, bool littleEndian)
 }
 } // namespace
 
-QString DecodeUtf16LE(QByteArrayView bytes) { return DecodeUtf16(bytes, true); }
-QString DecodeUtf16BE(QByteArrayView bytes) { return DecodeUtf16(bytes, false); }
+QString DecodeUtf16LE(QByteArrayView bytes) {
+    return DecodeUtf16(bytes, true);
+}
+QString DecodeUtf16BE(QByteArrayView bytes) {
+    return DecodeUtf16(bytes, false);
+}
 
-ByteOrderMark DetectByteOrderMark(QByteArrayView bytes)
-{
+ByteOrderMark DetectByteOrderMark(QByteArrayView bytes) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
     if (bytes.size() >= 2 && b[0] == 0xFF && b[1] == 0xFE)
         return ByteOrderMark::Utf16LE;
@@ -111,8 +111,7 @@ ByteOrderMark DetectByteOrderMark(QByteArrayView bytes)
     return ByteOrderMark::None;
 }
 
-int ByteOrderMarkLength(ByteOrderMark mark)
-{
+int ByteOrderMarkLength(ByteOrderMark mark) {
     switch (mark) {
     case ByteOrderMark::Utf16LE:
     case ByteOrderMark::Utf16BE:
@@ -125,8 +124,7 @@ int ByteOrderMarkLength(ByteOrderMark mark)
     return 0;
 }
 
-QString DecodeByMark(QByteArrayView bytes)
-{
+QString DecodeByMark(QByteArrayView bytes) {
     const ByteOrderMark mark = DetectByteOrderMark(bytes);
     const QByteArrayView body = bytes.sliced(ByteOrderMarkLength(mark));
     switch (mark) {

@@ -1,7 +1,6 @@
 #include "TextHelpers.h"
 
-QString NthField(QStringView text, QChar c, int n)
-{
+QString NthField(QStringView text, QChar c, int n) {
     if (n < 1)
         return {};
     qsizetype start = 0;
@@ -17,16 +16,14 @@ QString NthField(QStringView text, QChar c, int n)
     return text.mid(start, end - start).toString();
 }
 
-QString CountPhrase(qint64 n, const QString& noun)
-{
+QString CountPhrase(qint64 n, const QString& noun) {
     QString phrase = QString::number(n) + QLatin1Char(' ') + noun;
     if (n != 1)
         phrase += QLatin1Char('s');
     return phrase;
 }
 
-QString UpperCodeUnits(QStringView text)
-{
+QString UpperCodeUnits(QStringView text) {
     QString upper(text.size(), Qt::Uninitialized);
     QChar* out = upper.data();
     for (qsizetype i = 0; i < text.size(); ++i)
@@ -34,8 +31,7 @@ QString UpperCodeUnits(QStringView text)
     return upper;
 }
 
-bool IsPathSeparator(QChar c)
-{
+bool IsPathSeparator(QChar c) {
 #ifdef Q_OS_WIN
     return c == QLatin1Char('\\') || c == QLatin1Char('/');
 #else
@@ -43,8 +39,7 @@ bool IsPathSeparator(QChar c)
 #endif
 }
 
-QString ExtensionOf(QStringView path)
-{
+QString ExtensionOf(QStringView path) {
     for (qsizetype i = path.size() - 1; i >= 0; --i) {
         const QChar c = path[i];
         if (IsPathSeparator(c))
@@ -55,8 +50,7 @@ QString ExtensionOf(QStringView path)
     return {};
 }
 
-QString TrimBlanksAndControls(QStringView text)
-{
+QString TrimBlanksAndControls(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin].unicode() <= 32)

@@ -11,7 +11,9 @@ QString NthField(QStringView text, QChar c, int n);
 QString CountPhrase(qint64 n, const QString& noun);
 
 // Upper case one code unit to one code unit, so lengths and positions never change.
-inline QChar UpperCodeUnit(QChar c) { return c.toUpper(); }
+inline QChar UpperCodeUnit(QChar c) {
+    return c.toUpper();
+}
 QString UpperCodeUnits(QStringView text);
 
 // The last path component's extension from its last dot, dot included; empty without a dot.

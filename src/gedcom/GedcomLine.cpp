@@ -4,17 +4,19 @@ namespace {
 constexpr char16_t kNul = 0, kLf = 10, kCr = 13, kSpace = 32, kMark = 30;
 
 // The character at i, with the text's size reading as the NUL that ends it.
-inline char16_t At(const char16_t* data, qsizetype size, qsizetype i)
-{
+inline char16_t At(const char16_t* data, qsizetype size, qsizetype i) {
     return i < size ? data[i] : kNul;
 }
 
-inline bool IsLineEnd(char16_t c) { return c == kNul || c == kLf || c == kCr; }
-inline bool IsTokenEnd(char16_t c) { return IsLineEnd(c) || c == kSpace; }
+inline bool IsLineEnd(char16_t c) {
+    return c == kNul || c == kLf || c == kCr;
+}
+inline bool IsTokenEnd(char16_t c) {
+    return IsLineEnd(c) || c == kSpace;
+}
 
 // Assigns without a fresh allocation when the field already has room (the fields are reused).
-inline void Assign(QString& field, const char16_t* from, qsizetype length)
-{
+inline void Assign(QString& field, const char16_t* from, qsizetype length) {
     if (length == 0) {
         if (!field.isEmpty())
             field.resize(0);
@@ -25,20 +27,17 @@ inline void Assign(QString& field, const char16_t* from, qsizetype length)
 }
 } // namespace
 
-bool AtGedcomTextEnd(const QString& text, qsizetype cursor)
-{
+bool AtGedcomTextEnd(const QString& text, qsizetype cursor) {
     return cursor >= text.size() || text.at(cursor).unicode() == kNul;
 }
 
-void SkipGedcomSpaces(const QString& text, qsizetype& cursor)
-{
+void SkipGedcomSpaces(const QString& text, qsizetype& cursor) {
     const auto* data = reinterpret_cast<const char16_t*>(text.constData());
     while (At(data, text.size(), cursor) == kSpace)
         ++cursor;
 }
 
-void ReadGedcomLine(const QString& text, qsizetype& cursor, GedcomLine& line)
-{
+void ReadGedcomLine(const QString& text, qsizetype& cursor, GedcomLine& line) {
     const auto* data = reinterpret_cast<const char16_t*>(text.constData());
     const qsizetype size = text.size();
     qsizetype i = cursor;

@@ -12,8 +12,7 @@ namespace {
 
 const QString kDashes = QStringLiteral("---");
 
-bool IsOneOf(const QString& tag, std::initializer_list<const char*> names)
-{
+bool IsOneOf(const QString& tag, std::initializer_list<const char*> names) {
     for (const char* name : names)
         if (tag == QLatin1String(name))
             return true;
@@ -22,8 +21,7 @@ bool IsOneOf(const QString& tag, std::initializer_list<const char*> names)
 
 // The twelve characters "0 HEAD" in UTF-16 read byte by byte: little-endian puts the zero after
 // each character, big-endian before it.
-bool StartsWithMarklessUtf16Head(const QString& text, bool littleEndian)
-{
+bool StartsWithMarklessUtf16Head(const QString& text, bool littleEndian) {
     static constexpr char kHead[] = "0 HEAD";
     if (text.size() < 12)
         return false;
@@ -37,8 +35,7 @@ bool StartsWithMarklessUtf16Head(const QString& text, bool littleEndian)
     return true;
 }
 
-QString DescribeMark(ByteOrderMark mark)
-{
+QString DescribeMark(ByteOrderMark mark) {
     switch (mark) {
     case ByteOrderMark::Utf8:
         return QStringLiteral("EF BB BF (UTF-8)");
@@ -52,8 +49,7 @@ QString DescribeMark(ByteOrderMark mark)
     return kDashes;
 }
 
-QString DecodeWindowBody(QByteArrayView body, ByteOrderMark mark)
-{
+QString DecodeWindowBody(QByteArrayView body, ByteOrderMark mark) {
     switch (mark) {
     case ByteOrderMark::Utf16LE:
         return DecodeUtf16LE(body);
@@ -80,14 +76,14 @@ struct HeaderWalk {
     bool inGedcBlock() const { return IsOneOf(blockTag, {"GEDC", "GEDCOM"}); }
     bool inSourceBlock() const { return IsOneOf(blockTag, {"SOUR", "SOURCE", "SYST", "HS"}); }
 
-    void examine(const GedcomLine& line)
-    {
+    void examine(const GedcomLine& line) {
         if (line.Level == 1)
             blockTag = line.Tag;
         const QString& tag = line.Tag;
         if (inGedcBlock()) {
             if (IsOneOf(tag, {"VERS", "VERSION"})) {
-                facts.statedVersion = line.Value.isEmpty() ? QStringLiteral("provided") : line.Value;
+                facts.statedVersion =
+                    line.Value.isEmpty() ? QStringLiteral("provided") : line.Value;
                 facts.gedcVersionSeen = true;
             } else if (tag == QLatin1String("_EXTENDED_LOCATIONS")) {
                 locationsSuffix = QStringLiteral("EL");
@@ -117,8 +113,7 @@ struct HeaderWalk {
         }
     }
 
-    void walk(const QString& text)
-    {
+    void walk(const QString& text) {
         GedcomLine line;
         qsizetype cursor = 0;
         ReadGedcomLine(text, cursor, line); // the header line itself
@@ -145,15 +140,16 @@ struct HeaderText {
 
 // Without a mark every byte decodes on its own and ASCII stays ASCII, so the header is found
 // among the bytes, and only the part the line reader will see (up to the first NUL) is decoded.
-HeaderText DecodeMarklessWindow(QByteArrayView window, bool dotGed)
-{
+HeaderText DecodeMarklessWindow(QByteArrayView window, bool dotGed) {
     static constexpr char kHead[] = "0 HEAD";
     static constexpr char kLeHead[] = "0\0 \0H\0E\0A\0D\0";
-    static constexpr char kBeHead[] = "\0" "0\0 \0H\0E\0A\0D";
+    static constexpr char kBeHead[] = "\0"
+                                      "0\0 \0H\0E\0A\0D";
     HeaderText result;
     if (window.startsWith(QByteArrayView(kLeHead, 12)) ||
         window.startsWith(QByteArrayView(kBeHead, 12))) {
-        result.text = DecodeWindows1252(window.first(qMin<qsizetype>(14, window.size()))); // tells the layouts
+        result.text = DecodeWindows1252(
+            window.first(qMin<qsizetype>(14, window.size()))); // tells the layouts
         return result;
     }
     qsizetype start = 0;
@@ -173,8 +169,7 @@ HeaderText DecodeMarklessWindow(QByteArrayView window, bool dotGed)
 
 } // namespace
 
-HeaderInfo AnalyzeGedcomHeaderWindow(QByteArrayView window, const QString& extension)
-{
+HeaderInfo AnalyzeGedcomHeaderWindow(QByteArrayView window, const QString& extension) {
     window = window.first(qMin(window.size(), kHeaderWindowSize));
     HeaderWalk state;
     const bool dotGed = UpperCodeUnits(extension) == QLatin1String(".GED");
@@ -252,8 +247,7 @@ HeaderInfo AnalyzeGedcomHeaderWindow(QByteArrayView window, const QString& exten
     return state.info;
 }
 
-HeaderInfo AnalyzeGedcomHeader(const QString& path)
-{
+HeaderInfo AnalyzeGedcomHeader(const QString& path) {
     std::array<char, kHeaderWindowSize> window{};
     const qint64 got = ReadFileStart(path, window.data(), window.size());
     return AnalyzeGedcomHeaderWindow(QByteArrayView(window.data(), got), ExtensionOf(path));

@@ -4,14 +4,12 @@ namespace {
 const QString kDashes = QStringLiteral("---");
 
 // Code-unit order in which a proper prefix sorts first.
-int CompareCodeUnits(const QString& a, const QString& b)
-{
+int CompareCodeUnits(const QString& a, const QString& b) {
     return QStringView(a).compare(QStringView(b), Qt::CaseSensitive);
 }
 } // namespace
 
-VersionDecision DecideVersion(const VersionFacts& facts, bool recognised)
-{
+VersionDecision DecideVersion(const VersionFacts& facts, bool recognised) {
     VersionDecision d;
     if (!recognised)
         return d;

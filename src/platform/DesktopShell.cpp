@@ -13,8 +13,7 @@
 #endif
 
 namespace {
-QString WithoutEnclosingQuotes(const QString& text)
-{
+QString WithoutEnclosingQuotes(const QString& text) {
     if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
         return text.mid(1, text.size() - 2);
     return text;
@@ -24,8 +23,7 @@ QString WithoutEnclosingQuotes(const QString& text)
 // The freedesktop association and xdg-open.
 class FreedesktopShell : public DesktopShell {
 public:
-    bool openDocument(const QString& path) override
-    {
+    bool openDocument(const QString& path) override {
         if (!QFileInfo(path).isFile())
             return false;
         if (const std::optional<QStringList> command = m_associations.commandFor(path))
@@ -35,27 +33,24 @@ public:
         return RunBriefly(QStringLiteral("xdg-open"), {path}, 5000) != BriefRun::Failed;
     }
 
-    QString associatedProgram(const QString& document) override
-    {
-        const std::optional<QStringList> command = m_associations.commandFor(WithoutEnclosingQuotes(document));
+    QString associatedProgram(const QString& document) override {
+        const std::optional<QStringList> command =
+            m_associations.commandFor(WithoutEnclosingQuotes(document));
         return command ? command->first() : QString();
     }
 
-    bool startProgram(const QString& program, const QStringList& arguments) override
-    {
+    bool startProgram(const QString& program, const QStringList& arguments) override {
         return StartDetached(program, arguments);
     }
 
-    bool openWebAddress(const QString& url) override
-    {
+    bool openWebAddress(const QString& url) override {
         return StartDetached(QStringLiteral("xdg-open"), {url});
     }
 
-    QString fallbackTextViewer() override
-    {
+    QString fallbackTextViewer() override {
         // The first installed of the common desktop text editors, else whatever xdg-open picks.
-        for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma",
-                                   "xed", "featherpad", "leafpad", "geany"}) {
+        for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad",
+                                   "pluma", "xed", "featherpad", "leafpad", "geany"}) {
             const QString found = QStandardPaths::findExecutable(QString::fromLatin1(editor));
             if (!found.isEmpty())
                 return found;
@@ -70,19 +65,14 @@ private:
 // ShellExecute and FindExecutable.
 class WindowsShell : public DesktopShell {
 public:
-    bool openDocument(const QString& path) override
-    {
-        return execute(path, QString());
-    }
-    QString associatedProgram(const QString& document) override
-    {
+    bool openDocument(const QString& path) override { return execute(path, QString()); }
+    QString associatedProgram(const QString& document) override {
         wchar_t buffer[MAX_PATH + 1] = {};
         const auto code = reinterpret_cast<INT_PTR>(
             FindExecutableW(reinterpret_cast<const wchar_t*>(document.utf16()), nullptr, buffer));
         return code > 32 ? QString::fromWCharArray(buffer) : QString();
     }
-    bool startProgram(const QString& program, const QStringList& arguments) override
-    {
+    bool startProgram(const QString& program, const QStringList& arguments) override {
         QStringList quoted;
         for (const QString& a : arguments)
             quoted << QLatin1Char('"') + a + QLatin1Char('"');
@@ -92,8 +82,7 @@ public:
     QString fallbackTextViewer() override { return QStringLiteral("notepad.exe"); }
 
 private:
-    static bool execute(const QString& target, const QString& parameters)
-    {
+    static bool execute(const QString& target, const QString& parameters) {
         const auto code = reinterpret_cast<INT_PTR>(ShellExecuteW(
             nullptr, L"open", reinterpret_cast<const wchar_t*>(target.utf16()),
             parameters.isEmpty() ? nullptr : reinterpret_cast<const wchar_t*>(parameters.utf16()),
@@ -104,8 +93,7 @@ private:
 #endif
 } // namespace
 
-std::unique_ptr<DesktopShell> CreateDesktopShell()
-{
+std::unique_ptr<DesktopShell> CreateDesktopShell() {
 #ifdef Q_OS_WIN
     return std::make_unique<WindowsShell>();
 #else

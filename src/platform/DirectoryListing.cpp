@@ -20,8 +20,7 @@
 struct DirectoryListing::Impl {
     DIR* dir = nullptr;
     Impl() = default;
-    ~Impl()
-    {
+    ~Impl() {
         if (dir)
             ::closedir(dir);
     }
@@ -30,8 +29,7 @@ struct DirectoryListing::Impl {
 };
 
 namespace {
-DIR* OpenListing(int fd)
-{
+DIR* OpenListing(int fd) {
     if (fd < 0)
         return nullptr;
     DIR* dir = ::fdopendir(fd);
@@ -41,15 +39,13 @@ DIR* OpenListing(int fd)
 }
 } // namespace
 
-DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>())
-{
+DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>()) {
     const QByteArray native = EncodeNativePath(folder);
     m_impl->dir = OpenListing(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 DirectoryListing::DirectoryListing(const DirectoryListing& parent, const QString& name)
-    : m_impl(std::make_unique<Impl>())
-{
+    : m_impl(std::make_unique<Impl>()) {
     if (!parent.isOpen())
         return;
     const QByteArray native = EncodeNativePath(name);
@@ -62,10 +58,11 @@ DirectoryListing::~DirectoryListing() = default;
 DirectoryListing::DirectoryListing(DirectoryListing&&) noexcept = default;
 DirectoryListing& DirectoryListing::operator=(DirectoryListing&&) noexcept = default;
 
-bool DirectoryListing::isOpen() const { return m_impl && m_impl->dir != nullptr; }
+bool DirectoryListing::isOpen() const {
+    return m_impl && m_impl->dir != nullptr;
+}
 
-bool DirectoryListing::next(ListingEntry& entry)
-{
+bool DirectoryListing::next(ListingEntry& entry) {
     if (!m_impl->dir)
         return false;
     for (;;) {
@@ -97,8 +94,7 @@ bool DirectoryListing::next(ListingEntry& entry)
     }
 }
 
-bool DirectoryListing::describe(ListingEntry& entry) const
-{
+bool DirectoryListing::describe(ListingEntry& entry) const {
     if (!m_impl->dir)
         return false;
     const int fd = ::dirfd(m_impl->dir);
@@ -120,8 +116,8 @@ bool DirectoryListing::describe(ListingEntry& entry) const
     return true;
 }
 
-qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer, qint64 capacity) const
-{
+qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer,
+                                          qint64 capacity) const {
     const QByteArray native = EncodeNativePath(entry.name);
     // Relative to the open folder: no walk down the whole path for every file.
     const int fd = m_impl->dir ? ::openat(::dirfd(m_impl->dir), native.constData(),
@@ -147,8 +143,7 @@ qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer, qin
     return got;
 }
 
-bool DirectoryListing::containsFile(const QString& name) const
-{
+bool DirectoryListing::containsFile(const QString& name) const {
     struct stat st {};
     return m_impl->dir &&
            ::fstatat(::dirfd(m_impl->dir), EncodeNativePath(name).constData(), &st, 0) == 0 &&
@@ -162,8 +157,7 @@ struct DirectoryListing::Impl {
     std::unique_ptr<QDirIterator> it;
 };
 
-DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>())
-{
+DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_unique<Impl>()) {
     m_impl->folder = folder;
     if (QFileInfo(folder).isDir())
         m_impl->it = std::make_unique<QDirIterator>(
@@ -171,18 +165,17 @@ DirectoryListing::DirectoryListing(const QString& folder) : m_impl(std::make_uni
 }
 
 DirectoryListing::DirectoryListing(const DirectoryListing& parent, const QString& name)
-    : DirectoryListing(parent.m_impl->folder + QLatin1Char('/') + name)
-{
-}
+    : DirectoryListing(parent.m_impl->folder + QLatin1Char('/') + name) {}
 
 DirectoryListing::~DirectoryListing() = default;
 DirectoryListing::DirectoryListing(DirectoryListing&&) noexcept = default;
 DirectoryListing& DirectoryListing::operator=(DirectoryListing&&) noexcept = default;
 
-bool DirectoryListing::isOpen() const { return m_impl && m_impl->it != nullptr; }
+bool DirectoryListing::isOpen() const {
+    return m_impl && m_impl->it != nullptr;
+}
 
-bool DirectoryListing::next(ListingEntry& entry)
-{
+bool DirectoryListing::next(ListingEntry& entry) {
     if (!m_impl->it || !m_impl->it->hasNext())
         return false;
     m_impl->it->next();
@@ -191,8 +184,7 @@ bool DirectoryListing::next(ListingEntry& entry)
     return true;
 }
 
-bool DirectoryListing::describe(ListingEntry& entry) const
-{
+bool DirectoryListing::describe(ListingEntry& entry) const {
     const QFileInfo info(m_impl->folder + QLatin1Char('/') + entry.name);
     if (!info.exists())
         return false;
@@ -207,8 +199,8 @@ bool DirectoryListing::describe(ListingEntry& entry) const
     return true;
 }
 
-qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer, qint64 capacity) const
-{
+qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer,
+                                          qint64 capacity) const {
     const QString path = m_impl->folder + QLatin1Char('/') + entry.name;
     QFile file(path);
     const QFileInfo info(path);
@@ -225,8 +217,7 @@ qint64 DirectoryListing::openAndReadStart(ListingEntry& entry, char* buffer, qin
     return got < 0 ? 0 : got;
 }
 
-bool DirectoryListing::containsFile(const QString& name) const
-{
+bool DirectoryListing::containsFile(const QString& name) const {
     return QFileInfo(m_impl->folder + QLatin1Char('/') + name).isFile();
 }
 #endif

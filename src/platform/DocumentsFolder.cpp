@@ -3,8 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString UserDocumentsFolder()
-{
+QString UserDocumentsFolder() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return folder.isEmpty() ? QString() : QDir::toNativeSeparators(folder);
 }

@@ -27,14 +27,12 @@ struct ReporterSetup {
 #endif
 };
 
-ReporterSetup& Setup()
-{
+ReporterSetup& Setup() {
     static ReporterSetup setup; // the one process-wide record of how to report a failure
     return setup;
 }
 
-QString CurrentThreadName()
-{
+QString CurrentThreadName() {
     QThread* current = QThread::currentThread();
     if (current && current == Setup().uiThread)
         return QStringLiteral("the user-interface thread");
@@ -42,8 +40,7 @@ QString CurrentThreadName()
     return name.isEmpty() ? QStringLiteral("a worker thread") : QStringLiteral("thread ") + name;
 }
 
-[[noreturn]] void OnTerminate()
-{
+[[noreturn]] void OnTerminate() {
     QString what = QStringLiteral("the program was ended by std::terminate");
     if (const std::exception_ptr error = std::current_exception()) {
         try {
@@ -66,12 +63,12 @@ QString CurrentThreadName()
 }
 
 #ifndef Q_OS_WIN
-extern "C" void OnFatalSignal(int number)
-{
+extern "C" void OnFatalSignal(int number) {
     // Only async-signal-safe calls: open, write, close, and re-raising the signal.
     const ReporterSetup& setup = Setup();
-    const int fd = ::open(setup.signalReportPath.constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0600);
-    const char* name = number == SIGSEGV ? "SIGSEGV (invalid memory access)"
+    const int fd =
+        ::open(setup.signalReportPath.constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0600);
+    const char* name = number == SIGSEGV  ? "SIGSEGV (invalid memory access)"
                        : number == SIGBUS ? "SIGBUS (bus error)"
                        : number == SIGFPE ? "SIGFPE (arithmetic error)"
                        : number == SIGILL ? "SIGILL (illegal instruction)"
@@ -92,16 +89,14 @@ extern "C" void OnFatalSignal(int number)
 #endif
 } // namespace
 
-QString FailureReportFolder()
-{
+QString FailureReportFolder() {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || !QDir::isAbsolutePath(state))
         state = QDir::homePath() + QLatin1String("/.local/state");
     return state + QLatin1String("/quendal");
 }
 
-QString WriteFailureReport(const QString& what, const QString& where, const QString& version)
-{
+QString WriteFailureReport(const QString& what, const QString& where, const QString& version) {
     const QString folder = FailureReportFolder();
     if (!QDir().mkpath(folder))
         return {};
@@ -124,16 +119,16 @@ QString WriteFailureReport(const QString& what, const QString& where, const QStr
     return {};
 }
 
-QString FailureMessage(const QString& reportPath)
-{
+QString FailureMessage(const QString& reportPath) {
     if (reportPath.isEmpty())
-        return QStringLiteral("Quendal stopped after an unexpected error. No report could be written.");
-    return QStringLiteral("Quendal stopped after an unexpected error. A short report was written to %1")
+        return QStringLiteral(
+            "Quendal stopped after an unexpected error. No report could be written.");
+    return QStringLiteral(
+               "Quendal stopped after an unexpected error. A short report was written to %1")
         .arg(QDir::toNativeSeparators(reportPath));
 }
 
-void InstallFailureReporter(const QString& version, std::function<void(const QString&)> tellUser)
-{
+void InstallFailureReporter(const QString& version, std::function<void(const QString&)> tellUser) {
     ReporterSetup& setup = Setup();
     setup.version = version;
     setup.tellUser = std::move(tellUser);
@@ -142,9 +137,13 @@ void InstallFailureReporter(const QString& version, std::function<void(const QSt
 #ifndef Q_OS_WIN
     const QString folder = FailureReportFolder();
     QDir().mkpath(folder);
-    setup.signalReportPath = QFile::encodeName(
-        QStringLiteral("%1/failure-signal-%2.txt").arg(folder).arg(QCoreApplication::applicationPid()));
-    setup.signalReportHead = QStringLiteral("Quendal %1 stopped after an unexpected error.\nWhat:  ").arg(version).toUtf8();
+    setup.signalReportPath = QFile::encodeName(QStringLiteral("%1/failure-signal-%2.txt")
+                                                   .arg(folder)
+                                                   .arg(QCoreApplication::applicationPid()));
+    setup.signalReportHead =
+        QStringLiteral("Quendal %1 stopped after an unexpected error.\nWhat:  ")
+            .arg(version)
+            .toUtf8();
     for (int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL})
         std::signal(number, OnFatalSignal);
 #endif

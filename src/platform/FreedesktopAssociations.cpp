@@ -9,16 +9,15 @@
 #include <QStandardPaths>
 
 namespace {
-QStringList EnvList(const char* name, const QString& fallback)
-{
+QStringList EnvList(const char* name, const QString& fallback) {
     const QString value = qEnvironmentVariable(name);
-    QStringList dirs = (value.isEmpty() ? fallback : value).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    QStringList dirs =
+        (value.isEmpty() ? fallback : value).split(QLatin1Char(':'), Qt::SkipEmptyParts);
     return dirs;
 }
 
 // Reads one group of a desktop-style file as raw key=value lines (no quoting).
-QStringList ValuesOf(const QString& file, const QString& group, const QString& key)
-{
+QStringList ValuesOf(const QString& file, const QString& group, const QString& key) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return {};
@@ -39,22 +38,21 @@ QStringList ValuesOf(const QString& file, const QString& group, const QString& k
 }
 } // namespace
 
-FreedesktopAssociations::FreedesktopAssociations()
-{
+FreedesktopAssociations::FreedesktopAssociations() {
     const QString home = QDir::homePath();
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME", home + QLatin1String("/.config"));
-    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME", home + QLatin1String("/.local/share"));
+    const QString configHome =
+        qEnvironmentVariable("XDG_CONFIG_HOME", home + QLatin1String("/.config"));
+    const QString dataHome =
+        qEnvironmentVariable("XDG_DATA_HOME", home + QLatin1String("/.local/share"));
     m_configDirs = QStringList{configHome} + EnvList("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg"));
-    m_dataDirs = QStringList{dataHome} + EnvList("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+    m_dataDirs = QStringList{dataHome} +
+                 EnvList("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
 }
 
 FreedesktopAssociations::FreedesktopAssociations(QStringList configDirs, QStringList dataDirs)
-    : m_configDirs(std::move(configDirs)), m_dataDirs(std::move(dataDirs))
-{
-}
+    : m_configDirs(std::move(configDirs)), m_dataDirs(std::move(dataDirs)) {}
 
-QString FreedesktopAssociations::desktopEntryFor(const QString& mimeType) const
-{
+QString FreedesktopAssociations::desktopEntryFor(const QString& mimeType) const {
     QStringList lists;
     for (const QString& dir : m_configDirs)
         lists << dir + QLatin1String("/mimeapps.list");
@@ -81,8 +79,7 @@ QString FreedesktopAssociations::desktopEntryFor(const QString& mimeType) const
     return {};
 }
 
-std::optional<QStringList> FreedesktopAssociations::execOf(const QString& desktopEntryId) const
-{
+std::optional<QStringList> FreedesktopAssociations::execOf(const QString& desktopEntryId) const {
     // An id may stand for a file in a subfolder: kde4-kate.desktop is kde4/kate.desktop.
     QStringList candidates{desktopEntryId};
     if (desktopEntryId.contains(QLatin1Char('-')))
@@ -100,7 +97,8 @@ std::optional<QStringList> FreedesktopAssociations::execOf(const QString& deskto
                 const QString line = QString::fromUtf8(raw).trimmed();
                 if (line.startsWith(QLatin1Char('[')))
                     group = line;
-                else if (group == QLatin1String("[Desktop Entry]") && line.startsWith(QLatin1String("Exec="))) {
+                else if (group == QLatin1String("[Desktop Entry]") &&
+                         line.startsWith(QLatin1String("Exec="))) {
                     const QStringList words = SplitExecLine(line.mid(5));
                     if (!words.isEmpty())
                         return words;
@@ -111,8 +109,7 @@ std::optional<QStringList> FreedesktopAssociations::execOf(const QString& deskto
     return std::nullopt;
 }
 
-std::optional<QStringList> FreedesktopAssociations::commandFor(const QString& path) const
-{
+std::optional<QStringList> FreedesktopAssociations::commandFor(const QString& path) const {
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     const QString id = desktopEntryFor(QMimeDatabase().mimeTypeForFile(path).name());
@@ -124,8 +121,8 @@ std::optional<QStringList> FreedesktopAssociations::commandFor(const QString& pa
     QStringList command;
     bool placed = false;
     for (const QString& word : *words) {
-        if (word == QLatin1String("%f") || word == QLatin1String("%F") || word == QLatin1String("%u") ||
-            word == QLatin1String("%U")) {
+        if (word == QLatin1String("%f") || word == QLatin1String("%F") ||
+            word == QLatin1String("%u") || word == QLatin1String("%U")) {
             if (!placed)
                 command << path;
             placed = true;
@@ -145,8 +142,7 @@ std::optional<QStringList> FreedesktopAssociations::commandFor(const QString& pa
     return command;
 }
 
-QStringList SplitExecLine(const QString& exec)
-{
+QStringList SplitExecLine(const QString& exec) {
     QStringList words;
     QString word;
     bool quoted = false, inWord = false;

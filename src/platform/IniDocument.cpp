@@ -1,10 +1,11 @@
 #include "IniDocument.h"
 
 namespace {
-bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool SameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
-int HexDigit(QChar c)
-{
+int HexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
@@ -16,8 +17,7 @@ int HexDigit(QChar c)
 }
 } // namespace
 
-QString QuoteIniValue(const QString& value)
-{
+QString QuoteIniValue(const QString& value) {
     QString out;
     out.reserve(value.size() + 2);
     out += QLatin1Char('"');
@@ -37,7 +37,8 @@ QString QuoteIniValue(const QString& value)
             out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
         } else if (c.isSurrogate()) {
             // A proper pair is written as it is; a lone half has no UTF-8 form and is escaped.
-            const bool pairStart = c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate();
+            const bool pairStart =
+                c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate();
             if (pairStart) {
                 out += c;
                 out += value[++i];
@@ -52,8 +53,7 @@ QString QuoteIniValue(const QString& value)
     return out;
 }
 
-bool UnquoteIniValue(QStringView text, QString& value)
-{
+bool UnquoteIniValue(QStringView text, QString& value) {
     value.clear();
     text = text.trimmed();
     if (!text.startsWith(QLatin1Char('"'))) {
@@ -71,11 +71,21 @@ bool UnquoteIniValue(QStringView text, QString& value)
         if (++i >= text.size())
             return false;
         switch (text[i].unicode()) {
-        case '"': value += QLatin1Char('"'); break;
-        case '\\': value += QLatin1Char('\\'); break;
-        case 'n': value += QLatin1Char('\n'); break;
-        case 'r': value += QLatin1Char('\r'); break;
-        case 't': value += QLatin1Char('\t'); break;
+        case '"':
+            value += QLatin1Char('"');
+            break;
+        case '\\':
+            value += QLatin1Char('\\');
+            break;
+        case 'n':
+            value += QLatin1Char('\n');
+            break;
+        case 'r':
+            value += QLatin1Char('\r');
+            break;
+        case 't':
+            value += QLatin1Char('\t');
+            break;
         case 'u': {
             if (i + 4 >= text.size())
                 return false;
@@ -97,15 +107,15 @@ bool UnquoteIniValue(QStringView text, QString& value)
     return false; // no closing quote
 }
 
-IniDocument IniDocument::parse(const QByteArray& bytes)
-{
+IniDocument IniDocument::parse(const QByteArray& bytes) {
     IniDocument doc;
     // Invalid UTF-8 becomes replacement characters; such a value is damaged, the rest is not.
     const QString text = QString::fromUtf8(bytes);
     Group* current = nullptr;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('['))) {
             if (!line.endsWith(QLatin1Char(']'))) {
@@ -138,8 +148,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes)
     return doc;
 }
 
-QByteArray IniDocument::serialize() const
-{
+QByteArray IniDocument::serialize() const {
     QString text;
     for (const Group& g : m_groups) {
         if (!text.isEmpty())
@@ -151,32 +160,30 @@ QByteArray IniDocument::serialize() const
     return text.toUtf8();
 }
 
-IniDocument::Group* IniDocument::findGroup(const QString& name)
-{
+IniDocument::Group* IniDocument::findGroup(const QString& name) {
     for (Group& g : m_groups)
         if (SameName(g.name, name))
             return &g;
     return nullptr;
 }
 
-const IniDocument::Group* IniDocument::findGroup(const QString& name) const
-{
+const IniDocument::Group* IniDocument::findGroup(const QString& name) const {
     for (const Group& g : m_groups)
         if (SameName(g.name, name))
             return &g;
     return nullptr;
 }
 
-bool IniDocument::hasGroup(const QString& group) const { return findGroup(group) != nullptr; }
+bool IniDocument::hasGroup(const QString& group) const {
+    return findGroup(group) != nullptr;
+}
 
-void IniDocument::ensureGroup(const QString& group)
-{
+void IniDocument::ensureGroup(const QString& group) {
     if (!findGroup(group))
         m_groups.push_back({group, {}});
 }
 
-bool IniDocument::read(const QString& group, const QString& name, QString& value) const
-{
+bool IniDocument::read(const QString& group, const QString& name, QString& value) const {
     value.clear();
     if (const Group* g = findGroup(group)) {
         for (const Entry& e : g->entries) {
@@ -189,8 +196,7 @@ bool IniDocument::read(const QString& group, const QString& name, QString& value
     return false;
 }
 
-void IniDocument::write(const QString& group, const QString& name, const QString& value)
-{
+void IniDocument::write(const QString& group, const QString& name, const QString& value) {
     ensureGroup(group);
     Group* g = findGroup(group);
     for (Entry& e : g->entries) {

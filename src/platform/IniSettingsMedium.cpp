@@ -19,8 +19,7 @@ class IniSettingsMedium : public SettingsMedium {
 public:
     explicit IniSettingsMedium(QString root) : m_root(std::move(root)) {}
 
-    bool keyExists(const QString& keyPath) const override
-    {
+    bool keyExists(const QString& keyPath) const override {
         const IniLocation at = locate(keyPath);
         if (at.file.isEmpty())
             return QFileInfo(at.folder).isDir();
@@ -29,8 +28,7 @@ public:
         return load(at.file).hasGroup(at.group);
     }
 
-    void createKey(const QString& keyPath) override
-    {
+    void createKey(const QString& keyPath) override {
         const IniLocation at = locate(keyPath);
         if (at.file.isEmpty() || keyExists(keyPath))
             return;
@@ -40,8 +38,7 @@ public:
         save(at.file, doc);
     }
 
-    bool readText(const QString& keyPath, const QString& name, QString& value) const override
-    {
+    bool readText(const QString& keyPath, const QString& name, QString& value) const override {
         value.clear();
         const IniLocation at = locate(keyPath);
         if (at.file.isEmpty())
@@ -49,8 +46,7 @@ public:
         return load(at.file).read(at.group, name, value);
     }
 
-    bool writeText(const QString& keyPath, const QString& name, const QString& value) override
-    {
+    bool writeText(const QString& keyPath, const QString& name, const QString& value) override {
         const IniLocation at = locate(keyPath);
         if (at.file.isEmpty())
             return false;
@@ -60,20 +56,19 @@ public:
     }
 
 private:
-    IniLocation locate(const QString& keyPath) const
-    {
+    IniLocation locate(const QString& keyPath) const {
         const QStringList parts = keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
         IniLocation at;
         at.folder = m_root + QLatin1Char('/') + parts.join(QLatin1Char('/'));
         if (parts.size() < 2)
             return at;
-        at.file = m_root + QLatin1Char('/') + parts[0] + QLatin1Char('/') + parts[1] + QLatin1String(".ini");
+        at.file = m_root + QLatin1Char('/') + parts[0] + QLatin1Char('/') + parts[1] +
+                  QLatin1String(".ini");
         at.group = parts.mid(2).join(QLatin1Char('\\'));
         return at;
     }
 
-    static IniDocument load(const QString& file)
-    {
+    static IniDocument load(const QString& file) {
         QFile in(file);
         if (!in.open(QIODevice::ReadOnly))
             return {};
@@ -82,8 +77,7 @@ private:
 
     // A new file is written beside the old one and renamed over it: a crash or a full disk
     // leaves the previous file as it was.
-    static bool save(const QString& file, const IniDocument& doc)
-    {
+    static bool save(const QString& file, const IniDocument& doc) {
         if (!QDir().mkpath(QFileInfo(file).absolutePath()))
             return false;
         QSaveFile out(file);
@@ -101,13 +95,11 @@ private:
 };
 } // namespace
 
-std::unique_ptr<SettingsMedium> CreateIniSettingsMedium(const QString& configRoot)
-{
+std::unique_ptr<SettingsMedium> CreateIniSettingsMedium(const QString& configRoot) {
     return std::make_unique<IniSettingsMedium>(configRoot);
 }
 
-QString DefaultConfigRoot()
-{
+QString DefaultConfigRoot() {
     const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
         return xdg;
@@ -115,8 +107,7 @@ QString DefaultConfigRoot()
 }
 
 #ifndef Q_OS_WIN
-std::unique_ptr<SettingsMedium> CreateUserSettingsMedium()
-{
+std::unique_ptr<SettingsMedium> CreateUserSettingsMedium() {
     return CreateIniSettingsMedium(DefaultConfigRoot());
 }
 #endif

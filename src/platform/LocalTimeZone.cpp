@@ -3,8 +3,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-void PinLocalTimeZone()
-{
+void PinLocalTimeZone() {
 #ifdef Q_OS_LINUX
     if (!qEnvironmentVariableIsSet("TZ"))
         qputenv("TZ", QByteArrayLiteral(":/etc/localtime"));

@@ -16,13 +16,14 @@
 
 #ifndef Q_OS_WIN
 namespace {
-QString ErrnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString ErrnoText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // A read-only descriptor for a regular file; O_NONBLOCK so that a FIFO cannot hang the open.
 class ReadOnlyFile {
 public:
-    explicit ReadOnlyFile(const QString& path)
-    {
+    explicit ReadOnlyFile(const QString& path) {
         const QByteArray native = EncodeNativePath(path);
         m_fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
         if (m_fd < 0)
@@ -52,8 +53,7 @@ private:
 };
 } // namespace
 
-qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity)
-{
+qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity) {
     // open, read, close and nothing more: this runs for every file a search lists.
     const QByteArray native = EncodeNativePath(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -70,8 +70,7 @@ qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity)
     return got < 0 ? 0 : qint64(got);
 }
 
-QByteArray ReadFileUpTo(const QString& path, qint64 limit)
-{
+QByteArray ReadFileUpTo(const QString& path, qint64 limit) {
     ReadOnlyFile file(path);
     const qint64 wanted = qMin(file.size(), limit);
     QByteArray bytes(wanted, Qt::Uninitialized);
@@ -91,8 +90,7 @@ QByteArray ReadFileUpTo(const QString& path, qint64 limit)
     return bytes;
 }
 
-PathFacts StatPath(const QString& path)
-{
+PathFacts StatPath(const QString& path) {
     PathFacts facts;
     struct stat st {};
     if (::stat(EncodeNativePath(path).constData(), &st) != 0)
@@ -108,8 +106,7 @@ PathFacts StatPath(const QString& path)
 
 #else // Windows: QFile opens files without blocking on special names.
 
-qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity)
-{
+qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity) {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw FileAccessError(path, file.errorString());
@@ -117,8 +114,7 @@ qint64 ReadFileStart(const QString& path, char* buffer, qint64 capacity)
     return got < 0 ? 0 : got;
 }
 
-QByteArray ReadFileUpTo(const QString& path, qint64 limit)
-{
+QByteArray ReadFileUpTo(const QString& path, qint64 limit) {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw FileAccessError(path, file.errorString());
@@ -128,8 +124,7 @@ QByteArray ReadFileUpTo(const QString& path, qint64 limit)
     return bytes;
 }
 
-PathFacts StatPath(const QString& path)
-{
+PathFacts StatPath(const QString& path) {
     PathFacts facts;
     const QFileInfo info(path);
     if (!info.exists())

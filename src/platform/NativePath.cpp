@@ -2,8 +2,7 @@
 
 namespace {
 // Length of the well-formed UTF-8 sequence at in[i], or 0 when it is not one.
-int WellFormedLength(const unsigned char* in, qsizetype size, qsizetype i, char32_t& cp)
-{
+int WellFormedLength(const unsigned char* in, qsizetype size, qsizetype i, char32_t& cp) {
     const unsigned char b0 = in[i];
     int length;
     char32_t min;
@@ -33,8 +32,7 @@ int WellFormedLength(const unsigned char* in, qsizetype size, qsizetype i, char3
 }
 } // namespace
 
-QString DecodeNativePath(QByteArrayView bytes)
-{
+QString DecodeNativePath(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -58,8 +56,7 @@ QString DecodeNativePath(QByteArrayView bytes)
     return text;
 }
 
-QByteArray EncodeNativePath(const QString& path)
-{
+QByteArray EncodeNativePath(const QString& path) {
     QByteArray bytes;
     bytes.reserve(path.size() * 3);
     const qsizetype n = path.size();

@@ -7,13 +7,11 @@
 #ifdef Q_OS_WIN
 #include <QProcess>
 
-bool StartDetached(const QString& program, const QStringList& arguments)
-{
+bool StartDetached(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
 }
 
-BriefRun RunBriefly(const QString& program, const QStringList& arguments, int timeoutMs)
-{
+BriefRun RunBriefly(const QString& program, const QStringList& arguments, int timeoutMs) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForStarted())
@@ -45,8 +43,7 @@ struct Command {
     std::vector<char*> argv;
 };
 
-bool Prepare(const QString& program, const QStringList& arguments, Command& command)
-{
+bool Prepare(const QString& program, const QStringList& arguments, Command& command) {
     QString resolved = program;
     if (!program.contains(QLatin1Char('/'))) {
         resolved = QStandardPaths::findExecutable(program);
@@ -65,8 +62,7 @@ bool Prepare(const QString& program, const QStringList& arguments, Command& comm
 
 // Runs in the forked intermediate child: starts the program in a grandchild, then reports on
 // the pipe: 'E' exec failed, 'S' exit code 0, 'F' other end, 'R' still running at the deadline.
-[[noreturn]] void Intermediate(const Command& command, int report, int timeoutMs)
-{
+[[noreturn]] void Intermediate(const Command& command, int report, int timeoutMs) {
     ::setsid();
     int execPipe[2];
     if (::pipe2(execPipe, O_CLOEXEC) != 0) {
@@ -106,8 +102,7 @@ bool Prepare(const QString& program, const QStringList& arguments, Command& comm
     ::_exit(0);
 }
 
-char Spawn(const QString& program, const QStringList& arguments, int timeoutMs)
-{
+char Spawn(const QString& program, const QStringList& arguments, int timeoutMs) {
     Command command;
     if (!Prepare(program, arguments, command))
         return 'E';
@@ -132,13 +127,11 @@ char Spawn(const QString& program, const QStringList& arguments, int timeoutMs)
 }
 } // namespace
 
-bool StartDetached(const QString& program, const QStringList& arguments)
-{
+bool StartDetached(const QString& program, const QStringList& arguments) {
     return Spawn(program, arguments, 0) == 'R';
 }
 
-BriefRun RunBriefly(const QString& program, const QStringList& arguments, int timeoutMs)
-{
+BriefRun RunBriefly(const QString& program, const QStringList& arguments, int timeoutMs) {
     switch (Spawn(program, arguments, timeoutMs)) {
     case 'S':
         return BriefRun::Succeeded;
@@ -149,12 +142,12 @@ BriefRun RunBriefly(const QString& program, const QStringList& arguments, int ti
     }
 }
 
-void RaiseOpenFileLimit()
-{
+void RaiseOpenFileLimit() {
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
         return;
-    const rlim_t wanted = limit.rlim_max == RLIM_INFINITY ? 65536 : qMin<rlim_t>(limit.rlim_max, 65536);
+    const rlim_t wanted =
+        limit.rlim_max == RLIM_INFINITY ? 65536 : qMin<rlim_t>(limit.rlim_max, 65536);
     if (limit.rlim_cur < wanted) {
         limit.rlim_cur = wanted;
         ::setrlimit(RLIMIT_NOFILE, &limit);

@@ -2,8 +2,7 @@
 
 #include "TextHelpers.h"
 
-QString FileVersionRecord()
-{
+QString FileVersionRecord() {
 #ifdef QUENDAL_VERSION_RECORD
     return QStringLiteral(QUENDAL_VERSION_RECORD);
 #else
@@ -11,8 +10,7 @@ QString FileVersionRecord()
 #endif
 }
 
-QString ShortVersionText(const QString& fileVersion)
-{
+QString ShortVersionText(const QString& fileVersion) {
     if (fileVersion.isEmpty())
         return {};
     const QChar dot = QLatin1Char('.');
@@ -26,7 +24,6 @@ QString ShortVersionText(const QString& fileVersion)
     return text;
 }
 
-QString ProgramVersion()
-{
+QString ProgramVersion() {
     return ShortVersionText(TrimBlanksAndControls(FileVersionRecord()));
 }

@@ -6,9 +6,7 @@
 
 #include <vector>
 
-FileNameList::FileNameList(QObject* parent)
-    : QObject(parent), m_selection(&m_model)
-{
+FileNameList::FileNameList(QObject* parent) : QObject(parent), m_selection(&m_model) {
     m_marks[size_t(ColumnIndex(ResultColumn::Path))] = SortMark::Ascend; // shown, not applied
     m_numberLocaleSource = QLocale();
     m_numberLocale = m_numberLocaleSource;
@@ -22,21 +20,18 @@ FileNameList::FileNameList(QObject* parent)
     connect(&m_model, &QAbstractItemModel::modelReset, this, [this] { m_focusNotice.start(); });
 }
 
-void FileNameList::clearRows()
-{
+void FileNameList::clearRows() {
     m_model.clearRows();
 }
 
-void FileNameList::enterBulkUpdate()
-{
+void FileNameList::enterBulkUpdate() {
     if (m_bulkCount++ == 0) {
         refreshNumberLocale();
         Q_EMIT bulkUpdateEntered();
     }
 }
 
-void FileNameList::leaveBulkUpdate()
-{
+void FileNameList::leaveBulkUpdate() {
     if (m_bulkCount == 0)
         return;
     if (--m_bulkCount == 0) {
@@ -45,8 +40,7 @@ void FileNameList::leaveBulkUpdate()
     }
 }
 
-void FileNameList::refreshNumberLocale()
-{
+void FileNameList::refreshNumberLocale() {
     const QLocale current;
     if (current != m_numberLocaleSource) {
         m_numberLocaleSource = current;
@@ -55,16 +49,14 @@ void FileNameList::refreshNumberLocale()
     }
 }
 
-void FileNameList::AddResultRow(const FoundFile& file)
-{
+void FileNameList::AddResultRow(const FoundFile& file) {
     // The locale is looked up once per bulk of rows, not for each of them.
     if (m_bulkCount == 0)
         refreshNumberLocale();
     m_model.appendRow(RowFromFoundFile(file, m_numberLocale), m_bulkCount == 0);
 }
 
-void FileNameList::AddResultRows(std::vector<FileNameListModel::Row>&& rows)
-{
+void FileNameList::AddResultRows(std::vector<FileNameListModel::Row>&& rows) {
     for (FileNameListModel::Row& row : rows)
         m_model.appendRow(std::move(row), false);
     rows.clear();
@@ -72,8 +64,7 @@ void FileNameList::AddResultRows(std::vector<FileNameListModel::Row>&& rows)
         m_model.announcePendingRows();
 }
 
-void FileNameList::focusRow(std::optional<int> row)
-{
+void FileNameList::focusRow(std::optional<int> row) {
     if (!row || *row < 0 || *row >= rowCount()) {
         m_selection.clear();
         return;
@@ -83,35 +74,30 @@ void FileNameList::focusRow(std::optional<int> row)
                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-std::optional<int> FileNameList::focusedRow() const
-{
+std::optional<int> FileNameList::focusedRow() const {
     const QModelIndex current = m_selection.currentIndex();
     if (!current.isValid())
         return std::nullopt;
     return current.row();
 }
 
-void FileNameList::setCellText(int row, ResultColumn column, const QString& text)
-{
+void FileNameList::setCellText(int row, ResultColumn column, const QString& text) {
     m_model.setCellText(row, column, text);
 }
 
-std::optional<int> FileNameList::rowAt(int position) const
-{
+std::optional<int> FileNameList::rowAt(int position) const {
     if (position < 0 || position >= rowCount())
         return std::nullopt;
     return position;
 }
 
-void FileNameList::makeVisible(int row)
-{
+void FileNameList::makeVisible(int row) {
     if (inBulkUpdate() || !m_viewport || m_viewport->isRowOnScreen(row))
         return;
     m_viewport->scrollRowToTop(row);
 }
 
-void FileNameList::FileNameListItemFocused()
-{
+void FileNameList::FileNameListItemFocused() {
     const std::optional<int> row = focusedRow();
     if (!row || !m_target)
         return;
@@ -121,14 +107,12 @@ void FileNameList::FileNameListItemFocused()
     m_target->setFileActionsEnabled(open, open, logFile);
 }
 
-void FileNameList::FileNameListDblClick()
-{
+void FileNameList::FileNameListDblClick() {
     if (m_target)
         m_target->runOpen();
 }
 
-int FileNameList::FileNameListCompareItems(int item1, int item2) const
-{
+int FileNameList::FileNameListCompareItems(int item1, int item2) const {
     int result = 0;
     for (const SortKey& key : SortKeysFor(m_sortColumn)) {
         const QString& a = cellText(item1, key.column);
@@ -146,8 +130,7 @@ int FileNameList::FileNameListCompareItems(int item1, int item2) const
     return result;
 }
 
-void FileNameList::headerClick(int column)
-{
+void FileNameList::headerClick(int column) {
     if (column < 0 || column >= kResultColumnCount || ResultColumnSpecs()[size_t(column)].raw)
         return;
     const SortMark mark =
@@ -173,8 +156,7 @@ void FileNameList::headerClick(int column)
     leaveBulkUpdate();
 }
 
-void FileNameList::FileNameListSortEnd()
-{
+void FileNameList::FileNameListSortEnd() {
     const std::optional<int> focused = focusedRow();
     if (!focused)
         return;

@@ -52,7 +52,9 @@ public:
     void focusRow(std::optional<int> row);
     std::optional<int> focusedRow() const;
     int rowCount() const { return m_model.storedRowCount(); }
-    const QString& cellText(int row, ResultColumn column) const { return m_model.cellText(row, column); }
+    const QString& cellText(int row, ResultColumn column) const {
+        return m_model.cellText(row, column);
+    }
     void setCellText(int row, ResultColumn column, const QString& text);
     // Rows are addressed by their position in the current order.
     int position(int row) const { return row; }

@@ -7,18 +7,15 @@
 
 FileNameListModel::FileNameListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-int FileNameListModel::rowCount(const QModelIndex& parent) const
-{
+int FileNameListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_announced;
 }
 
-int FileNameListModel::columnCount(const QModelIndex& parent) const
-{
+int FileNameListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kResultColumnCount;
 }
 
-QVariant FileNameListModel::data(const QModelIndex& index, int role) const
-{
+QVariant FileNameListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     switch (role) {
@@ -33,26 +30,24 @@ QVariant FileNameListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant FileNameListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant FileNameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount)
         return {};
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(ResultColumnSpecs()[size_t(section)].caption);
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(ResultColumnSpecs()[size_t(section)].alignment | Qt::AlignVCenter);
+        return QVariant::fromValue(ResultColumnSpecs()[size_t(section)].alignment |
+                                   Qt::AlignVCenter);
     return {};
 }
 
-Qt::ItemFlags FileNameListModel::flags(const QModelIndex& index) const
-{
+Qt::ItemFlags FileNameListModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-void FileNameListModel::clearRows()
-{
+void FileNameListModel::clearRows() {
     beginResetModel();
     m_rows.clear();
     m_rows.shrink_to_fit();
@@ -60,15 +55,13 @@ void FileNameListModel::clearRows()
     endResetModel();
 }
 
-void FileNameListModel::appendRow(Row row, bool announce)
-{
+void FileNameListModel::appendRow(Row row, bool announce) {
     m_rows.push_back(std::move(row));
     if (announce)
         announcePendingRows();
 }
 
-void FileNameListModel::announcePendingRows()
-{
+void FileNameListModel::announcePendingRows() {
     const int stored = storedRowCount();
     if (stored == m_announced)
         return;
@@ -77,13 +70,11 @@ void FileNameListModel::announcePendingRows()
     endInsertRows();
 }
 
-const QString& FileNameListModel::cellText(int row, ResultColumn column) const
-{
+const QString& FileNameListModel::cellText(int row, ResultColumn column) const {
     return m_rows[size_t(row)][size_t(ColumnIndex(column))];
 }
 
-void FileNameListModel::setCellText(int row, ResultColumn column, const QString& text)
-{
+void FileNameListModel::setCellText(int row, ResultColumn column, const QString& text) {
     m_rows[size_t(row)][size_t(ColumnIndex(column))] = text;
     if (row < m_announced) {
         const QModelIndex cell = index(row, ColumnIndex(column));
@@ -91,8 +82,7 @@ void FileNameListModel::setCellText(int row, ResultColumn column, const QString&
     }
 }
 
-void FileNameListModel::reorder(const std::function<bool(int, int)>& lessThan)
-{
+void FileNameListModel::reorder(const std::function<bool(int, int)>& lessThan) {
     announcePendingRows();
     const int n = storedRowCount();
     std::vector<int> order(static_cast<size_t>(n));
@@ -128,19 +118,12 @@ void FileNameListModel::reorder(const std::function<bool(int, int)>& lessThan)
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-FileNameListModel::Row RowFromFoundFile(const FoundFile& f, const QLocale& locale)
-{
-    return {f.Name,
-            f.Path,
-            f.Size,
-            PlainNumberText(f.SizeRaw),
-            f.DateModified,
-            GeneralNumberText(f.DateModifiedRaw, locale),
-            f.LogFileDate,
-            GeneralNumberText(f.LogFileDateRaw, locale),
-            f.Type,
-            f.Program,
-            f.Dest,
-            f.Char,
+FileNameListModel::Row RowFromFoundFile(const FoundFile& f, const QLocale& locale) {
+    return {f.Name,         f.Path,
+            f.Size,         PlainNumberText(f.SizeRaw),
+            f.DateModified, GeneralNumberText(f.DateModifiedRaw, locale),
+            f.LogFileDate,  GeneralNumberText(f.LogFileDateRaw, locale),
+            f.Type,         f.Program,
+            f.Dest,         f.Char,
             f.BOM};
 }

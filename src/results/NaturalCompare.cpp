@@ -3,22 +3,24 @@
 #include "TextHelpers.h"
 
 namespace {
-inline bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
+inline bool IsDigit(char16_t c) {
+    return c >= '0' && c <= '9';
+}
 
 // Upper case without a library call for the ASCII letters that most file names are made of.
-inline char16_t Upper(char16_t c)
-{
+inline char16_t Upper(char16_t c) {
     if (c < 128)
         return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c;
     return UpperCodeUnit(QChar(c)).unicode();
 }
 
 // Compares the digit runs a[i..) and b[j..), advancing both past them.
-int CompareNumbers(QStringView a, qsizetype& i, QStringView b, qsizetype& j)
-{
-    while (i < a.size() && a[i] == QLatin1Char('0') && i + 1 < a.size() && IsDigit(a[i + 1].unicode()))
+int CompareNumbers(QStringView a, qsizetype& i, QStringView b, qsizetype& j) {
+    while (i < a.size() && a[i] == QLatin1Char('0') && i + 1 < a.size() &&
+           IsDigit(a[i + 1].unicode()))
         ++i;
-    while (j < b.size() && b[j] == QLatin1Char('0') && j + 1 < b.size() && IsDigit(b[j + 1].unicode()))
+    while (j < b.size() && b[j] == QLatin1Char('0') && j + 1 < b.size() &&
+           IsDigit(b[j + 1].unicode()))
         ++j;
     qsizetype ei = i, ej = j;
     while (ei < a.size() && IsDigit(a[ei].unicode()))
@@ -40,8 +42,7 @@ int CompareNumbers(QStringView a, qsizetype& i, QStringView b, qsizetype& j)
     j = ej;
     return result;
 }
-template <bool Fold> int NaturalCompareImpl(QStringView a, QStringView b)
-{
+template <bool Fold> int NaturalCompareImpl(QStringView a, QStringView b) {
     qsizetype i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         const char16_t ca = a[i].unicode(), cb = b[j].unicode();
@@ -72,6 +73,10 @@ template <bool Fold> int NaturalCompareImpl(QStringView a, QStringView b)
 }
 } // namespace
 
-int NaturalCompare(QStringView a, QStringView b) { return NaturalCompareImpl<true>(a, b); }
+int NaturalCompare(QStringView a, QStringView b) {
+    return NaturalCompareImpl<true>(a, b);
+}
 
-int NaturalCompareUpper(QStringView a, QStringView b) { return NaturalCompareImpl<false>(a, b); }
+int NaturalCompareUpper(QStringView a, QStringView b) {
+    return NaturalCompareImpl<false>(a, b);
+}

@@ -23,17 +23,18 @@ enum class ResultColumn {
 
 constexpr int kResultColumnCount = 13;
 
-constexpr int ColumnIndex(ResultColumn c) { return static_cast<int>(c); }
+constexpr int ColumnIndex(ResultColumn c) {
+    return static_cast<int>(c);
+}
 
 struct ResultColumnSpec {
     const char* caption;
-    int width;                  // pixels at 96 dpi
-    bool raw;                   // never shown
-    Qt::Alignment alignment;    // header and cells
+    int width;               // pixels at 96 dpi
+    bool raw;                // never shown
+    Qt::Alignment alignment; // header and cells
 };
 
-inline const std::array<ResultColumnSpec, kResultColumnCount>& ResultColumnSpecs()
-{
+inline const std::array<ResultColumnSpec, kResultColumnCount>& ResultColumnSpecs() {
     static const std::array<ResultColumnSpec, kResultColumnCount> specs = {{
         {"Name", 122, false, Qt::AlignLeft},
         {"Path", 169, false, Qt::AlignLeft},

@@ -8,30 +8,47 @@
 #include <algorithm>
 #include <numeric>
 
-std::vector<SortKey> SortKeysFor(int sortColumn)
-{
+std::vector<SortKey> SortKeysFor(int sortColumn) {
     using C = ResultColumn;
     const KeyKind N = KeyKind::Natural, X = KeyKind::Numeric;
     std::vector<SortKey> keys;
     switch (C(sortColumn)) {
-    case C::Path: keys = {{C::Path, N}}; break;
-    case C::Size: keys = {{C::SizeRaw, X}}; break;
-    case C::DateModified: keys = {{C::DateModifiedRaw, X}}; break;
-    case C::LogFileDate: keys = {{C::LogFileDateRaw, X}}; break;
-    case C::Type: keys = {{C::Type, N}, {C::LogFileDateRaw, N}}; break; // log dates as texts
-    case C::Program: keys = {{C::Program, N}, {C::Dest, N}}; break;
-    case C::Dest: keys = {{C::Dest, N}, {C::Program, N}}; break;
-    case C::Char: keys = {{C::Char, N}, {C::BOM, N}}; break;
-    case C::BOM: keys = {{C::BOM, N}, {C::Char, N}}; break;
-    default: break; // "Name" has no key of its own
+    case C::Path:
+        keys = {{C::Path, N}};
+        break;
+    case C::Size:
+        keys = {{C::SizeRaw, X}};
+        break;
+    case C::DateModified:
+        keys = {{C::DateModifiedRaw, X}};
+        break;
+    case C::LogFileDate:
+        keys = {{C::LogFileDateRaw, X}};
+        break;
+    case C::Type:
+        keys = {{C::Type, N}, {C::LogFileDateRaw, N}};
+        break; // log dates as texts
+    case C::Program:
+        keys = {{C::Program, N}, {C::Dest, N}};
+        break;
+    case C::Dest:
+        keys = {{C::Dest, N}, {C::Program, N}};
+        break;
+    case C::Char:
+        keys = {{C::Char, N}, {C::BOM, N}};
+        break;
+    case C::BOM:
+        keys = {{C::BOM, N}, {C::Char, N}};
+        break;
+    default:
+        break; // "Name" has no key of its own
     }
     keys.push_back({C::Name, N});
     keys.push_back({C::Path, N});
     return keys;
 }
 
-double RawCellNumber(const QString& text, const QLocale& locale)
-{
+double RawCellNumber(const QString& text, const QLocale& locale) {
     // The raw cells hold plain digits and at most the locale's decimal separator: read them in
     // C form, which is many times quicker than the locale's own parser.
     bool ok = false;
@@ -44,8 +61,7 @@ double RawCellNumber(const QString& text, const QLocale& locale)
     return ok ? value : 0;
 }
 
-int SortKeyCache::compare(int row1, int row2, const SortKey& key)
-{
+int SortKeyCache::compare(int row1, int row2, const SortKey& key) {
     if (key.kind == KeyKind::Numeric) {
         const std::vector<double>& n = numbers(key.column);
         const double a = n[size_t(row1)], b = n[size_t(row2)];
@@ -56,8 +72,7 @@ int SortKeyCache::compare(int row1, int row2, const SortKey& key)
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-const std::vector<double>& SortKeyCache::numbers(ResultColumn column)
-{
+const std::vector<double>& SortKeyCache::numbers(ResultColumn column) {
     auto& slot = m_numbers[size_t(ColumnIndex(column))];
     if (!slot) {
         const QLocale locale;
@@ -69,8 +84,7 @@ const std::vector<double>& SortKeyCache::numbers(ResultColumn column)
     return *slot;
 }
 
-const std::vector<int>& SortKeyCache::ranks(ResultColumn column)
-{
+const std::vector<int>& SortKeyCache::ranks(ResultColumn column) {
     auto& slot = m_ranks[size_t(ColumnIndex(column))];
     if (slot)
         return *slot;

@@ -34,6 +34,8 @@ private:
     const std::vector<double>& numbers(ResultColumn column);
 
     const FileNameListModel& m_model;
-    std::vector<std::optional<std::vector<int>>> m_ranks = std::vector<std::optional<std::vector<int>>>(kResultColumnCount);
-    std::vector<std::optional<std::vector<double>>> m_numbers = std::vector<std::optional<std::vector<double>>>(kResultColumnCount);
+    std::vector<std::optional<std::vector<int>>> m_ranks =
+        std::vector<std::optional<std::vector<int>>>(kResultColumnCount);
+    std::vector<std::optional<std::vector<double>>> m_numbers =
+        std::vector<std::optional<std::vector<double>>>(kResultColumnCount);
 };

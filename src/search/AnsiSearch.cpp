@@ -15,8 +15,7 @@ struct ByteTables {
     std::array<int, 256> frequency{}; // rough commonness in genealogy text, higher = commoner
 };
 
-const ByteTables& Tables()
-{
+const ByteTables& Tables() {
     static const ByteTables tables = [] {
         ByteTables t;
         char bytes[256];
@@ -48,17 +47,15 @@ const ByteTables& Tables()
 class AnchorScanner {
 public:
     AnchorScanner(const unsigned char* data, qsizetype size, std::vector<unsigned char> anchors)
-        : m_data(data), m_size(size), m_anchors(std::move(anchors)),
-          m_next(m_anchors.size(), -2)
-    {
-    }
+        : m_data(data), m_size(size), m_anchors(std::move(anchors)), m_next(m_anchors.size(), -2) {}
     // The next position at or after from holding one of the anchors, or -1.
-    qsizetype next(qsizetype from)
-    {
+    qsizetype next(qsizetype from) {
         qsizetype best = -1;
         for (size_t a = 0; a < m_anchors.size(); ++a) {
             if (m_next[a] != -1 && m_next[a] < from) {
-                const void* hit = from < m_size ? std::memchr(m_data + from, m_anchors[a], size_t(m_size - from)) : nullptr;
+                const void* hit =
+                    from < m_size ? std::memchr(m_data + from, m_anchors[a], size_t(m_size - from))
+                                  : nullptr;
                 m_next[a] = hit ? static_cast<const unsigned char*>(hit) - m_data : -1;
             }
             if (m_next[a] >= 0 && (best < 0 || m_next[a] < best))
@@ -75,8 +72,7 @@ private:
 };
 } // namespace
 
-bool AnsiBytesContain(QByteArrayView bytes, QStringView needle, TextSearchOptions options)
-{
+bool AnsiBytesContain(QByteArrayView bytes, QStringView needle, TextSearchOptions options) {
     if (bytes.isEmpty())
         return false; // an empty view may have no data pointer at all, which memchr must not see
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -95,7 +91,8 @@ bool AnsiBytesContain(QByteArrayView bytes, QStringView needle, TextSearchOption
     qsizetype anchor = 0;
     long anchorCost = -1;
     for (qsizetype k = 0; k < m; ++k) {
-        const char16_t wanted = options.matchCase ? needle[k].unicode() : UpperCodeUnit(needle[k]).unicode();
+        const char16_t wanted =
+            options.matchCase ? needle[k].unicode() : UpperCodeUnit(needle[k]).unicode();
         long cost = 0;
         bool any = false;
         for (int b = 0; b < 256; ++b) {

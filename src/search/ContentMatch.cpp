@@ -6,8 +6,7 @@
 #include "TextHelpers.h"
 #include "WholeText.h"
 
-bool IsWordCharacter(QChar c)
-{
+bool IsWordCharacter(QChar c) {
     switch (c.category()) {
     case QChar::Letter_Uppercase:
     case QChar::Letter_Lowercase:
@@ -21,8 +20,7 @@ bool IsWordCharacter(QChar c)
     }
 }
 
-bool TextContains(QStringView text, QStringView needle, TextSearchOptions options)
-{
+bool TextContains(QStringView text, QStringView needle, TextSearchOptions options) {
     qsizetype length = text.indexOf(QChar(0));
     if (length < 0)
         length = text.size();
@@ -73,13 +71,11 @@ bool TextContains(QStringView text, QStringView needle, TextSearchOptions option
     return false;
 }
 
-QString CompanionLogPath(const QString& folder, const QString& name)
-{
+QString CompanionLogPath(const QString& folder, const QString& name) {
     return folder + name + QStringLiteral(".log");
 }
 
-bool IsTorvexLogText(QStringView text)
-{
+bool IsTorvexLogText(QStringView text) {
     return text.startsWith(QLatin1String("Torvex version"));
 }
 
@@ -87,8 +83,7 @@ namespace {
 // The whole text of a file as ReadWholeText decodes it, searched; text without a mark is
 // searched as bytes, which decode one to one.
 bool FileContains(const QString& path, const QString& needle, TextSearchOptions options,
-                  bool mustBeTorvexLog)
-{
+                  bool mustBeTorvexLog) {
     const QByteArray bytes = ReadFileUpTo(path, kWholeTextReadLimit);
     if (DetectByteOrderMark(bytes) == ByteOrderMark::None) {
         if (mustBeTorvexLog && !bytes.startsWith("Torvex version"))
@@ -102,8 +97,7 @@ bool FileContains(const QString& path, const QString& needle, TextSearchOptions 
 }
 } // namespace
 
-bool ContentTest(const SearchCriteria& criteria, const QString& folder, const QString& name)
-{
+bool ContentTest(const SearchCriteria& criteria, const QString& folder, const QString& name) {
     const TextSearchOptions options{criteria.MatchCase, criteria.WholeWord};
     bool matched = false;
     if (criteria.InWhat == InWhatChoice::LogFiles || criteria.InWhat == InWhatChoice::AllFiles) {
@@ -117,8 +111,7 @@ bool ContentTest(const SearchCriteria& criteria, const QString& folder, const QS
     return matched;
 }
 
-std::optional<LogDate> CompanionLogDate(const QString& folder, const QString& name)
-{
+std::optional<LogDate> CompanionLogDate(const QString& folder, const QString& name) {
     const QString log = CompanionLogPath(folder, name);
     if (!StatPath(log).isFile || !IsTorvexLogText(ReadWholeText(log)))
         return std::nullopt;
@@ -128,8 +121,7 @@ std::optional<LogDate> CompanionLogDate(const QString& folder, const QString& na
     return date;
 }
 
-DateTimeValue FileModifiedOrZero(const QString& path)
-{
+DateTimeValue FileModifiedOrZero(const QString& path) {
     const PathFacts facts = StatPath(path);
     if (!facts.exists || facts.isFolder)
         return 0;

@@ -15,8 +15,7 @@ namespace {
 const QString kGed = QStringLiteral(".GED");
 const QString kTvx = QStringLiteral(".TVX");
 
-bool BeginsAsOrganizeFile(const QString& text)
-{
+bool BeginsAsOrganizeFile(const QString& text) {
     static const QString plain = QStringLiteral("; This is a Torvex ");
     if (text.startsWith(plain))
         return true;
@@ -30,8 +29,7 @@ bool BeginsAsOrganizeFile(const QString& text)
 }
 } // namespace
 
-QChar PathSeparator()
-{
+QChar PathSeparator() {
 #ifdef Q_OS_WIN
     return QLatin1Char('\\');
 #else
@@ -39,8 +37,7 @@ QChar PathSeparator()
 #endif
 }
 
-QString WithFinalSeparator(const QString& lookIn)
-{
+QString WithFinalSeparator(const QString& lookIn) {
     if (lookIn.isEmpty())
         return lookIn;
     const QChar last = lookIn.back();
@@ -55,12 +52,9 @@ QString WithFinalSeparator(const QString& lookIn)
 
 FolderWalk::FolderWalk(RunState& state, SearchReporter& reporter, Clock clock)
     : m_state(state), m_reporter(reporter), m_clock(std::move(clock)),
-      m_masks(DeriveTypeMasks(state.criteria.TypeText))
-{
-}
+      m_masks(DeriveTypeMasks(state.criteria.TypeText)) {}
 
-void FolderWalk::progressReport()
-{
+void FolderWalk::progressReport() {
     const qint64 now = m_clock();
     if (now - m_state.lastProgressMs <= 250)
         return;
@@ -68,13 +62,11 @@ void FolderWalk::progressReport()
     m_reporter.showProgress(ProgressLine(m_state));
 }
 
-void FolderWalk::walk(const QString& folder)
-{
+void FolderWalk::walk(const QString& folder) {
     walk(folder, nullptr, QString());
 }
 
-void FolderWalk::walk(const QString& folder, const DirectoryListing* parent, const QString& name)
-{
+void FolderWalk::walk(const QString& folder, const DirectoryListing* parent, const QString& name) {
     // Each listing of this folder is opened afresh; below the look-in folder relative to the
     // parent's listing, which stays open meanwhile (one open listing per level).
     auto list = [&] { return parent ? DirectoryListing(*parent, name) : DirectoryListing(folder); };
@@ -119,8 +111,7 @@ void FolderWalk::walk(const QString& folder, const DirectoryListing* parent, con
 }
 
 void FolderWalk::examine(const QString& folder, const DirectoryListing& listing,
-                         ListingEntry& entry)
-{
+                         ListingEntry& entry) {
     try {
         const QString& name = entry.name;
         m_state.currentFileName = name;

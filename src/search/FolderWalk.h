@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RunState.h"
-#include "SearchReporter.h"
 #include "DateTimeValue.h"
 #include "DirectoryListing.h"
+#include "RunState.h"
+#include "SearchReporter.h"
 #include "TypeMasks.h"
 
 #include <functional>

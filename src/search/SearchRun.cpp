@@ -6,8 +6,7 @@
 #include <QStringList>
 
 namespace {
-FolderWalk::Clock SteadyClock()
-{
+FolderWalk::Clock SteadyClock() {
     return [] {
         static thread_local QElapsedTimer timer;
         if (!timer.isValid())
@@ -19,13 +18,11 @@ FolderWalk::Clock SteadyClock()
 
 SearchRun::SearchRun(const SearchCriteria& criteria, SearchReporter& reporter,
                      FolderWalk::Clock clock)
-    : m_reporter(reporter), m_clock(clock ? std::move(clock) : SteadyClock())
-{
+    : m_reporter(reporter), m_clock(clock ? std::move(clock) : SteadyClock()) {
     m_state.criteria = criteria;
 }
 
-void SearchRun::execute()
-{
+void SearchRun::execute() {
     m_state.folderCounter = 0;
     m_reporter.clearRows();
     m_state.fileCounter = 0;
@@ -44,8 +41,7 @@ void SearchRun::execute()
     m_reporter.focusFirstRow();
 }
 
-void UpdateRecentList(QStringList& entries, const QString& text)
-{
+void UpdateRecentList(QStringList& entries, const QString& text) {
     if (TrimBlanksAndControls(text).isEmpty())
         return;
     const QString upper = UpperCodeUnits(text);

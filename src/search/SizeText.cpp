@@ -1,7 +1,6 @@
 #include "SizeText.h"
 
-QString SizeKBText(qint64 bytes)
-{
+QString SizeKBText(qint64 bytes) {
     const qint64 kilobytes = bytes / 1024 + (bytes % 1024 > 0 ? 1 : 0);
     QString text = QString::number(kilobytes) + QStringLiteral(" KB");
     if (text.size() > 6)

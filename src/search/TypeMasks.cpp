@@ -2,8 +2,7 @@
 
 #include "TextHelpers.h"
 
-TypeMasks DeriveTypeMasks(const QString& typeText)
-{
+TypeMasks DeriveTypeMasks(const QString& typeText) {
     TypeMasks result;
     if (typeText == QLatin1String("All Files except *.ged")) {
         result.excludeGed = true;
@@ -34,8 +33,7 @@ TypeMasks DeriveTypeMasks(const QString& typeText)
 }
 
 namespace {
-bool MatchFrom(QStringView name, qsizetype n, QStringView mask, qsizetype m)
-{
+bool MatchFrom(QStringView name, qsizetype n, QStringView mask, qsizetype m) {
     // Iterative glob with one back-tracking point: linear enough for file names.
     qsizetype starMask = -1, starName = 0;
     while (n < name.size()) {
@@ -59,8 +57,7 @@ bool MatchFrom(QStringView name, qsizetype n, QStringView mask, qsizetype m)
 }
 } // namespace
 
-bool MatchesMask(QStringView name, QStringView mask)
-{
+bool MatchesMask(QStringView name, QStringView mask) {
     if (mask == QLatin1String("*.*"))
         return true;
     return MatchFrom(name, 0, mask, 0);

@@ -3,7 +3,6 @@
 #include "NativeFile.h"
 #include "TextDecoding.h"
 
-QString ReadWholeText(const QString& path)
-{
+QString ReadWholeText(const QString& path) {
     return DecodeByMark(ReadFileUpTo(path, kWholeTextReadLimit));
 }

@@ -1,5 +1,5 @@
-#include "FixtureTree.h"
 #include "DateTimeValue.h"
+#include "FixtureTree.h"
 #include "FormFixture.h"
 #include "NumberText.h"
 
@@ -7,8 +7,7 @@
 #include <QTest>
 
 namespace {
-FoundFile Row(const QString& folder, const QString& name, double logDate = 0)
-{
+FoundFile Row(const QString& folder, const QString& name, double logDate = 0) {
     FoundFile f;
     f.Name = name;
     f.Path = folder;
@@ -18,8 +17,7 @@ FoundFile Row(const QString& folder, const QString& name, double logDate = 0)
 }
 
 // A window with one row, focused, whose focus notice has run.
-void ShowRow(TFindFileForm& form, const FoundFile& row)
-{
+void ShowRow(TFindFileForm& form, const FoundFile& row) {
     form.FileNameListLogic->AddResultRow(row);
     form.FileNameListLogic->focusRow(0);
     QTest::qWait(FileNameList::kFocusNoticeDelayMs * 2);
@@ -44,8 +42,7 @@ private Q_SLOTS:
     void nothingFocusedDoesNothing();
 };
 
-void TestFileActions::openSuccessAndFailure()
-{
+void TestFileActions::openSuccessAndFailure() {
     FormFixture fx;
     FixtureTree tree;
     tree.write("smith.ged", Ged55());
@@ -56,11 +53,11 @@ void TestFileActions::openSuccessAndFailure()
     QVERIFY(fx.warnings.shown.isEmpty());
     fx.shell.openSucceeds = false;
     form->OpenRightMenu->trigger();
-    QCOMPARE(fx.warnings.shown, QStringList{"Could not find your default program for reading GEDCOM files."});
+    QCOMPARE(fx.warnings.shown,
+             QStringList{"Could not find your default program for reading GEDCOM files."});
 }
 
-void TestFileActions::openRefreshesLogDate()
-{
+void TestFileActions::openRefreshesLogDate() {
     FormFixture fx;
     fx.installCompanion();
     FixtureTree tree;
@@ -76,14 +73,15 @@ void TestFileActions::openRefreshesLogDate()
         tree.setModified("smith.ged.log", when);
     };
     form->OpenButton->click();
-    QCOMPARE(form->FileNameListLogic->cellText(0, ResultColumn::LogFileDateRaw), GeneralNumberText(ToDateTimeValue(when)));
-    QCOMPARE(form->FileNameListLogic->cellText(0, ResultColumn::LogFileDate), DateTimeText(ToDateTimeValue(when)));
+    QCOMPARE(form->FileNameListLogic->cellText(0, ResultColumn::LogFileDateRaw),
+             GeneralNumberText(ToDateTimeValue(when)));
+    QCOMPARE(form->FileNameListLogic->cellText(0, ResultColumn::LogFileDate),
+             DateTimeText(ToDateTimeValue(when)));
     QVERIFY(form->LogFileButton->isEnabled());
     QVERIFY(form->LogFileRightMenu->isEnabled());
 }
 
-void TestFileActions::openLeavesLogDateWhenAlreadyEnabled()
-{
+void TestFileActions::openLeavesLogDateWhenAlreadyEnabled() {
     FormFixture fx;
     fx.installCompanion();
     FixtureTree tree;
@@ -101,11 +99,11 @@ void TestFileActions::openLeavesLogDateWhenAlreadyEnabled()
     auto other = failing.makeForm();
     ShowRow(*other, Row(tree.root(), "smith.ged"));
     other->OpenButton->click();
-    QCOMPARE(other->FileNameListLogic->cellText(0, ResultColumn::LogFileDateRaw), QStringLiteral("0"));
+    QCOMPARE(other->FileNameListLogic->cellText(0, ResultColumn::LogFileDateRaw),
+             QStringLiteral("0"));
 }
 
-void TestFileActions::viewOfLogShowsDataFile()
-{
+void TestFileActions::viewOfLogShowsDataFile() {
     FormFixture fx;
     FixtureTree tree;
     tree.write("smith.GED.Log", "x");
@@ -120,8 +118,7 @@ void TestFileActions::viewOfLogShowsDataFile()
     QCOMPARE(fx.shell.started[1].arguments, QStringList{tree.path("smith.GED.Log")});
 }
 
-void TestFileActions::logFileOfDataFileEvenWhenMissing()
-{
+void TestFileActions::logFileOfDataFileEvenWhenMissing() {
     FormFixture fx;
     fx.installCompanion();
     FixtureTree tree;
@@ -133,8 +130,7 @@ void TestFileActions::logFileOfDataFileEvenWhenMissing()
     QCOMPARE(fx.shell.started[0].arguments, QStringList{tree.path("smith.ged.log")});
 }
 
-void TestFileActions::pathWithBlanksIsOneArgument()
-{
+void TestFileActions::pathWithBlanksIsOneArgument() {
     FormFixture fx;
     FixtureTree tree;
     tree.write("my family/the smiths.ged", Ged55());
@@ -144,49 +140,49 @@ void TestFileActions::pathWithBlanksIsOneArgument()
     QCOMPARE(fx.shell.started[0].arguments, QStringList{tree.path("my family/the smiths.ged")});
 }
 
-void TestFileActions::lookupsFallBackIndependently()
-{
+void TestFileActions::lookupsFallBackIndependently() {
     FormFixture fx;
     fx.installCompanion();
     FixtureTree tree;
     tree.write("smith.ged", Ged55());
     // View asks about the quoted readme path and finds a viewer; Log File asks about the bare
     // Readme.txt and finds none.
-    fx.shell.associations.insert(QStringLiteral("\"/opt/quendal/Quendal Readme.txt\""), QStringLiteral("/usr/bin/editor"));
+    fx.shell.associations.insert(QStringLiteral("\"/opt/quendal/Quendal Readme.txt\""),
+                                 QStringLiteral("/usr/bin/editor"));
     auto form = fx.makeForm();
     ShowRow(*form, Row(tree.root(), "smith.ged", 43831.5));
     form->ViewButton->click();
     form->LogFileButton->click();
-    QCOMPARE(fx.shell.lookedUp, (QStringList{"\"/opt/quendal/Quendal Readme.txt\"", "/opt/quendal/Readme.txt"}));
+    QCOMPARE(fx.shell.lookedUp,
+             (QStringList{"\"/opt/quendal/Quendal Readme.txt\"", "/opt/quendal/Readme.txt"}));
     QCOMPARE(fx.shell.started[0].program, QStringLiteral("/usr/bin/editor"));
     QCOMPARE(fx.shell.started[1].program, QStringLiteral("fallback-viewer"));
 }
 
-void TestFileActions::viewerFailureNamesItsViewer()
-{
+void TestFileActions::viewerFailureNamesItsViewer() {
     FormFixture fx;
     fx.installCompanion();
     fx.shell.startSucceeds = false;
-    fx.shell.associations.insert(QStringLiteral("/opt/quendal/Readme.txt"), QStringLiteral("/usr/bin/logviewer"));
+    fx.shell.associations.insert(QStringLiteral("/opt/quendal/Readme.txt"),
+                                 QStringLiteral("/usr/bin/logviewer"));
     FixtureTree tree;
     tree.write("smith.ged", Ged55());
     auto form = fx.makeForm();
     ShowRow(*form, Row(tree.root(), "smith.ged", 43831.5));
     form->ViewButton->click();
     form->LogFileButton->click();
-    QCOMPARE(fx.warnings.shown, (QStringList{"The program \"fallback-viewer\" could not open the file(s).",
-                                             "The program \"/usr/bin/logviewer\" could not open the file(s)."}));
+    QCOMPARE(fx.warnings.shown,
+             (QStringList{"The program \"fallback-viewer\" could not open the file(s).",
+                          "The program \"/usr/bin/logviewer\" could not open the file(s)."}));
 }
 
-void TestFileActions::helpAndF1_data()
-{
+void TestFileActions::helpAndF1_data() {
     QTest::addColumn<bool>("companion");
     QTest::newRow("without Torvex") << false;
     QTest::newRow("with Torvex") << true;
 }
 
-void TestFileActions::helpAndF1()
-{
+void TestFileActions::helpAndF1() {
     QFETCH(bool, companion);
     FormFixture fx;
     if (companion)
@@ -202,8 +198,7 @@ void TestFileActions::helpAndF1()
     QVERIFY(fx.warnings.shown.isEmpty());
 }
 
-void TestFileActions::doubleClick()
-{
+void TestFileActions::doubleClick() {
     FormFixture fx;
     FixtureTree tree;
     auto form = fx.makeForm();
@@ -213,7 +208,7 @@ void TestFileActions::doubleClick()
     // A double-click is a click followed by the double-click event, as the desktop delivers it.
     QTest::mouseClick(form->FileNameList->viewport(), Qt::LeftButton, {}, QPoint(600, 100));
     QTest::mouseDClick(form->FileNameList->viewport(), Qt::LeftButton, {}, QPoint(600, 100));
-    QVERIFY(fx.shell.opened.isEmpty()); // an empty table: nothing
+    QVERIFY(fx.shell.opened.isEmpty());              // an empty table: nothing
     ShowRow(*form, Row(tree.root(), "deleted.ged")); // the file is gone: Open is disabled
     QVERIFY(!form->OpenButton->isEnabled());
     fx.shell.openSucceeds = false;
@@ -221,11 +216,11 @@ void TestFileActions::doubleClick()
     QTest::mouseClick(form->FileNameList->viewport(), Qt::LeftButton, {}, QPoint(200, y));
     QTest::mouseDClick(form->FileNameList->viewport(), Qt::LeftButton, {}, QPoint(200, y));
     QCOMPARE(fx.shell.opened, QStringList{tree.path("deleted.ged")});
-    QCOMPARE(fx.warnings.shown, QStringList{"Could not find your default program for reading GEDCOM files."});
+    QCOMPARE(fx.warnings.shown,
+             QStringList{"Could not find your default program for reading GEDCOM files."});
 }
 
-void TestFileActions::productPageAndLinkColours()
-{
+void TestFileActions::productPageAndLinkColours() {
     FormFixture fx;
     auto form = fx.makeForm();
     QCOMPARE(form->TrialURLLabel->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -240,8 +235,7 @@ void TestFileActions::productPageAndLinkColours()
     QVERIFY(TFindFileForm::productPage().endsWith(QLatin1String("/torvex_qnd.php?prog")));
 }
 
-void TestFileActions::nothingFocusedDoesNothing()
-{
+void TestFileActions::nothingFocusedDoesNothing() {
     FormFixture fx;
     auto form = fx.makeForm();
     form->OpenButtonClick();

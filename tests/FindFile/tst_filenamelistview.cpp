@@ -8,8 +8,7 @@
 #include <QTest>
 
 namespace {
-FoundFile File(const QString& name, const QString& path)
-{
+FoundFile File(const QString& name, const QString& path) {
     FoundFile f;
     f.Name = name;
     f.Path = path;
@@ -39,16 +38,28 @@ private Q_SLOTS:
     void screenshot();
 };
 
-void TestFileNameListView::columnsAsLaidOut()
-{
+void TestFileNameListView::columnsAsLaidOut() {
     FileNameList list;
-    QAbstractItemModelTester tester(list.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(list.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     FileNameListView view(&list);
     view.setLogFileDateShown(true);
-    const QStringList captions{"Name", "Path", "Size", "SizeRaw", "Date modified", "DateModifiedRaw",
-                               "Log File Date", "Log File Date Raw", "Type", "Program", "Dest", "Char", "BOM"};
+    const QStringList captions{"Name",
+                               "Path",
+                               "Size",
+                               "SizeRaw",
+                               "Date modified",
+                               "DateModifiedRaw",
+                               "Log File Date",
+                               "Log File Date Raw",
+                               "Type",
+                               "Program",
+                               "Dest",
+                               "Char",
+                               "BOM"};
     for (int c = 0; c < 13; ++c) {
-        QCOMPARE(list.model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), captions[c]);
+        QCOMPARE(list.model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 captions[c]);
         if (!ResultColumnSpecs()[size_t(c)].raw) // a hidden column has no width on screen
             QCOMPARE(view.columnWidth(c), view.scaled(ResultColumnSpecs()[size_t(c)].width));
     }
@@ -59,15 +70,15 @@ void TestFileNameListView::columnsAsLaidOut()
     QCOMPARE(view.selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(view.editTriggers(), QAbstractItemView::NoEditTriggers);
     list.AddResultRow(File("a&b.ged", "/x/"));
-    const auto align = Qt::Alignment(list.model()->data(list.model()->index(0, 2), Qt::TextAlignmentRole).toInt());
+    const auto align =
+        Qt::Alignment(list.model()->data(list.model()->index(0, 2), Qt::TextAlignmentRole).toInt());
     QVERIFY(align & Qt::AlignRight);
     QCOMPARE(list.model()->data(list.model()->index(0, 0)).toString(), QStringLiteral("a&b.ged"));
     QCOMPARE(view.horizontalHeader()->sortIndicatorSection(), int(ResultColumn::Path));
     QCOMPARE(view.horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
 }
 
-void TestFileNameListView::rawColumnsNeverShown()
-{
+void TestFileNameListView::rawColumnsNeverShown() {
     FileNameList list;
     FileNameListView view(&list);
     view.setLogFileDateShown(false);
@@ -75,15 +86,15 @@ void TestFileNameListView::rawColumnsNeverShown()
     for (int c = 0; c < 13; ++c)
         shown += view.isColumnHidden(c) ? 0 : 1;
     QCOMPARE(shown, 9);
-    for (ResultColumn raw : {ResultColumn::SizeRaw, ResultColumn::DateModifiedRaw, ResultColumn::LogFileDateRaw})
+    for (ResultColumn raw :
+         {ResultColumn::SizeRaw, ResultColumn::DateModifiedRaw, ResultColumn::LogFileDateRaw})
         QVERIFY(view.isColumnHidden(int(raw)));
     QVERIFY(view.isColumnHidden(int(ResultColumn::LogFileDate)));
     view.setLogFileDateShown(true);
     QVERIFY(!view.isColumnHidden(int(ResultColumn::LogFileDate)));
 }
 
-void TestFileNameListView::headerClickSortsAndMarks()
-{
+void TestFileNameListView::headerClickSortsAndMarks() {
     FileNameList list;
     FileNameListView view(&list);
     view.resize(800, 300);
@@ -99,8 +110,7 @@ void TestFileNameListView::headerClickSortsAndMarks()
     QCOMPARE(list.cellText(0, ResultColumn::Name), QStringLiteral("a.ged"));
 }
 
-void TestFileNameListView::pressBelowLastRowKeepsFocus()
-{
+void TestFileNameListView::pressBelowLastRowKeepsFocus() {
     FileNameList list;
     FileNameListView view(&list);
     view.resize(800, 300);
@@ -109,12 +119,12 @@ void TestFileNameListView::pressBelowLastRowKeepsFocus()
     list.AddResultRow(File("a.ged", "/1/"));
     list.AddResultRow(File("b.ged", "/1/"));
     list.focusRow(1);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(300, view.viewport()->height() - 5));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(300, view.viewport()->height() - 5));
     QCOMPARE(*list.focusedRow(), 1);
 }
 
-void TestFileNameListView::rightClickFocusesRow()
-{
+void TestFileNameListView::rightClickFocusesRow() {
     FileNameList list;
     FileNameListView view(&list);
     view.resize(800, 300);
@@ -128,8 +138,7 @@ void TestFileNameListView::rightClickFocusesRow()
     QCOMPARE(*list.focusedRow(), 1);
 }
 
-void TestFileNameListView::bulkModeSuspendsDrawing()
-{
+void TestFileNameListView::bulkModeSuspendsDrawing() {
     FileNameList list;
     FileNameListView view(&list);
     list.enterBulkUpdate();
@@ -141,20 +150,20 @@ void TestFileNameListView::bulkModeSuspendsDrawing()
     QCOMPARE(view.model()->rowCount(), 1);
 }
 
-void TestFileNameListView::fitColumnToWidestCell()
-{
+void TestFileNameListView::fitColumnToWidestCell() {
     FileNameList list;
     FileNameListView view(&list);
     for (int i = 0; i < 3000; ++i)
         list.AddResultRow(File(QStringLiteral("f%1.ged").arg(i), QStringLiteral("/x/")));
-    list.AddResultRow(File(QStringLiteral("a-very-long-file-name-far-down-the-table.ged"), QStringLiteral("/x/")));
+    list.AddResultRow(File(QStringLiteral("a-very-long-file-name-far-down-the-table.ged"),
+                           QStringLiteral("/x/")));
     view.resizeColumnToContents(0);
-    const int wanted = view.fontMetrics().horizontalAdvance(QStringLiteral("a-very-long-file-name-far-down-the-table.ged"));
+    const int wanted = view.fontMetrics().horizontalAdvance(
+        QStringLiteral("a-very-long-file-name-far-down-the-table.ged"));
     QVERIFY(view.columnWidth(0) >= wanted);
 }
 
-void TestFileNameListView::screenshot()
-{
+void TestFileNameListView::screenshot() {
     // Writes a picture of the table when QUENDAL_SCREENSHOT_DIR names a folder.
     const QString dir = qEnvironmentVariable("QUENDAL_SCREENSHOT_DIR");
     if (dir.isEmpty())
@@ -164,7 +173,8 @@ void TestFileNameListView::screenshot()
     view.setLogFileDateShown(true);
     view.resize(900, 220);
     list.AddResultRow(File("smith.ged", "/home/anna/Family/"));
-    list.AddResultRow(File("jones & co.ged", "/home/anna/Family/Archive/2019 and much older material/"));
+    list.AddResultRow(
+        File("jones & co.ged", "/home/anna/Family/Archive/2019 and much older material/"));
     list.AddResultRow(File("tree10.ged", "/home/anna/Family/"));
     list.focusRow(0);
     view.show();

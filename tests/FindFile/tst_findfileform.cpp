@@ -7,21 +7,19 @@
 #include <QTest>
 
 namespace {
-QStringList Items(const QComboBox* box)
-{
+QStringList Items(const QComboBox* box) {
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
 }
 
-bool WaitForSearchEnd(TFindFileForm& form)
-{
-    return QTest::qWaitFor([&] { return !form.searchRunning() && form.FindButton->isEnabled(); }, 20000);
+bool WaitForSearchEnd(TFindFileForm& form) {
+    return QTest::qWaitFor([&] { return !form.searchRunning() && form.FindButton->isEnabled(); },
+                           20000);
 }
 
-void MakeTree(const FixtureTree& tree, int files)
-{
+void MakeTree(const FixtureTree& tree, int files) {
     for (int i = 0; i < files; ++i)
         tree.write(QStringLiteral("d%1/f%2.ged").arg(i % 20).arg(i), Ged55());
 }
@@ -54,13 +52,13 @@ private Q_SLOTS:
     void screenshots();
 };
 
-void TestFindFileForm::startWithoutCompanion()
-{
+void TestFindFileForm::startWithoutCompanion() {
     FormFixture fx;
     auto form = fx.makeForm();
     QCOMPARE(form->windowTitle(), QStringLiteral("Quendal 1.0.1"));
     QVERIFY(!form->CompanionInstalled);
-    QCOMPARE(Items(form->TypeDropdown), (QStringList{"GEDCOM Files (*.ged)", "All Files (*.*)", "All Files except *.ged"}));
+    QCOMPARE(Items(form->TypeDropdown),
+             (QStringList{"GEDCOM Files (*.ged)", "All Files (*.*)", "All Files except *.ged"}));
     QCOMPARE(form->TypeDropdown->currentText(), QStringLiteral("GEDCOM Files (*.ged)"));
     QVERIFY(form->LogFileButton->isHidden());
     QVERIFY(form->InWhatGroup->isHidden());
@@ -70,9 +68,11 @@ void TestFindFileForm::startWithoutCompanion()
     QVERIFY(!form->MouseRightMenu->actions().contains(form->LogFileRightMenu));
     QVERIFY(form->FileNameList->isColumnHidden(int(ResultColumn::LogFileDate)));
     QCOMPARE(form->LookInEdit->currentText(), fx.documents);
-    for (QPushButton* b : {form->OpenButton, form->ViewButton, form->LogFileButton, form->StopButton, form->ClearButton})
+    for (QPushButton* b : {form->OpenButton, form->ViewButton, form->LogFileButton,
+                           form->StopButton, form->ClearButton})
         QVERIFY(!b->isEnabled());
-    QVERIFY(form->FindButton->isEnabled() && form->BrowseButton->isEnabled() && form->HelpButton->isEnabled());
+    QVERIFY(form->FindButton->isEnabled() && form->BrowseButton->isEnabled() &&
+            form->HelpButton->isEnabled());
     for (QAction* a : {form->OpenRightMenu, form->ViewRightMenu, form->LogFileRightMenu})
         QVERIFY(!a->isEnabled());
     QCOMPARE(fx.stored("\\Location", "Path"), QStringLiteral("/opt/quendal/"));
@@ -81,8 +81,7 @@ void TestFindFileForm::startWithoutCompanion()
     QVERIFY(form->StatusBar1->text().isEmpty());
 }
 
-void TestFindFileForm::startWithCompanion()
-{
+void TestFindFileForm::startWithCompanion() {
     FormFixture fx;
     fx.installCompanion();
     auto form = fx.makeForm();
@@ -95,8 +94,7 @@ void TestFindFileForm::startWithCompanion()
     QVERIFY(!form->FileNameList->isColumnHidden(int(ResultColumn::LogFileDate)));
 }
 
-void TestFindFileForm::lookInFromStoreEvenIfMissing()
-{
+void TestFindFileForm::lookInFromStoreEvenIfMissing() {
     FormFixture fx;
     fx.store("LookIn1", "/no/longer/there/");
     fx.store("LookIn2", "/second/");
@@ -110,8 +108,7 @@ void TestFindFileForm::lookInFromStoreEvenIfMissing()
     QCOMPARE(moved.stored("\\Location", "Path"), QStringLiteral("/first/place/"));
 }
 
-void TestFindFileForm::emptyTypeWarns()
-{
+void TestFindFileForm::emptyTypeWarns() {
     FormFixture fx;
     auto form = fx.makeForm();
     form->show();
@@ -126,8 +123,7 @@ void TestFindFileForm::emptyTypeWarns()
     QVERIFY(form->FindButton->isEnabled());
 }
 
-void TestFindFileForm::emptyLookInWarns()
-{
+void TestFindFileForm::emptyLookInWarns() {
     FormFixture fx;
     auto form = fx.makeForm();
     form->show();
@@ -139,8 +135,7 @@ void TestFindFileForm::emptyLookInWarns()
     QVERIFY(!form->searchRunning());
 }
 
-void TestFindFileForm::separatorAppended()
-{
+void TestFindFileForm::separatorAppended() {
     FormFixture fx;
     FixtureTree tree;
     auto form = fx.makeForm();
@@ -159,15 +154,16 @@ void TestFindFileForm::separatorAppended()
     QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (0 files found in 1 folder)"));
 }
 
-void TestFindFileForm::searchOverTree()
-{
+void TestFindFileForm::searchOverTree() {
     FormFixture fx;
     FixtureTree tree;
     tree.write("smith.ged", Ged55());
-    tree.write("sub/jones.ged", "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 GEDC\r\n2 VERS 5.5\r\n0 TRLR\r\n");
+    tree.write("sub/jones.ged",
+               "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 GEDC\r\n2 VERS 5.5\r\n0 TRLR\r\n");
     tree.write("sub/notes.txt", "x");
     auto form = fx.makeForm();
-    QAbstractItemModelTester tester(form->FileNameListLogic->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(form->FileNameListLogic->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     form->StatusBar1->setText(QStringLiteral("before"));
@@ -182,20 +178,21 @@ void TestFindFileForm::searchOverTree()
     QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (2 files found in 2 folders)"));
     QCOMPARE(form->FileNameListLogic->rowCount(), 2);
     QCOMPARE(form->FileNameListLogic->cellText(0, ResultColumn::Name), QStringLiteral("smith.ged"));
-    QCOMPARE(form->FileNameListLogic->cellText(1, ResultColumn::Program), QStringLiteral("PAF 5.2.18.0"));
-    QVERIFY(!form->StopButton->isEnabled() && form->ClearButton->isEnabled() && form->BrowseButton->isEnabled());
+    QCOMPARE(form->FileNameListLogic->cellText(1, ResultColumn::Program),
+             QStringLiteral("PAF 5.2.18.0"));
+    QVERIFY(!form->StopButton->isEnabled() && form->ClearButton->isEnabled() &&
+            form->BrowseButton->isEnabled());
     QVERIFY(!form->Animate1->isRunning());
     QCOMPARE(*form->FileNameListLogic->focusedRow(), 0);
     QCOMPARE(Items(form->LookInEdit).first(), tree.root());
     QCOMPARE(Items(form->NameContainsDropdown), QStringList{".ged"});
     QVERIFY(Items(form->ContainingTextBox).isEmpty()); // an empty text is not remembered
-    QTRY_VERIFY(form->OpenButton->isEnabled()); // the focus notice for the first row
+    QTRY_VERIFY(form->OpenButton->isEnabled());        // the focus notice for the first row
     QVERIFY(form->ViewButton->isEnabled() && !form->LogFileButton->isEnabled());
     QVERIFY(form->OpenRightMenu->isEnabled());
 }
 
-void TestFindFileForm::stopDuringSearch()
-{
+void TestFindFileForm::stopDuringSearch() {
     FormFixture fx;
     FixtureTree tree;
     MakeTree(tree, 4000);
@@ -205,7 +202,8 @@ void TestFindFileForm::stopDuringSearch()
     form->FindButton->click();
     form->StopButton->click();
     QVERIFY(WaitForSearchEnd(*form));
-    QVERIFY2(form->StatusBar1->text().startsWith(QStringLiteral("Search cancelled (")), qPrintable(form->StatusBar1->text()));
+    QVERIFY2(form->StatusBar1->text().startsWith(QStringLiteral("Search cancelled (")),
+             qPrintable(form->StatusBar1->text()));
     QVERIFY(form->StatusBar1->text().contains(QLatin1String(" out of ")));
     QCOMPARE(Items(form->ContainingTextBox), QStringList{"HEAD"}); // lists still updated
     QVERIFY(form->FindButton->isEnabled() && !form->StopButton->isEnabled());
@@ -213,8 +211,7 @@ void TestFindFileForm::stopDuringSearch()
     QVERIFY(form->FindButton->isEnabled());
 }
 
-void TestFindFileForm::enterStartsSearchEscapeStops()
-{
+void TestFindFileForm::enterStartsSearchEscapeStops() {
     FormFixture fx;
     FixtureTree tree;
     tree.write("a.ged", Ged55());
@@ -229,8 +226,7 @@ void TestFindFileForm::enterStartsSearchEscapeStops()
     QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (1 file found in 1 folder)"));
 }
 
-void TestFindFileForm::recentListsAtTenAndCaseChange()
-{
+void TestFindFileForm::recentListsAtTenAndCaseChange() {
     FormFixture fx;
     for (int i = 1; i <= 10; ++i)
         fx.store(QStringLiteral("ContainingText%1").arg(i), QStringLiteral("text%1").arg(i));
@@ -249,8 +245,7 @@ void TestFindFileForm::recentListsAtTenAndCaseChange()
     QCOMPARE(Items(form->NameContainsDropdown), QStringList{"SMITH"});
 }
 
-void TestFindFileForm::clearKeepsEntries()
-{
+void TestFindFileForm::clearKeepsEntries() {
     FormFixture fx;
     FixtureTree tree;
     tree.write("a.ged", Ged55());
@@ -267,12 +262,12 @@ void TestFindFileForm::clearKeepsEntries()
     QCOMPARE(Items(form->ContainingTextBox), QStringList{"HEAD"});
     QCOMPARE(form->LookInEdit->currentText(), tree.root());
     QCOMPARE(form->FileNameListLogic->rowCount(), 0);
-    QVERIFY(!form->ClearButton->isEnabled() && !form->OpenButton->isEnabled() && !form->OpenRightMenu->isEnabled());
+    QVERIFY(!form->ClearButton->isEnabled() && !form->OpenButton->isEnabled() &&
+            !form->OpenRightMenu->isEnabled());
     QCOMPARE(form->StatusBar1->text(), QStringLiteral("kept"));
 }
 
-void TestFindFileForm::browse()
-{
+void TestFindFileForm::browse() {
     FormFixture fx;
     auto form = fx.makeForm();
     form->LookInEdit->setEditText(QStringLiteral("/start"));
@@ -287,8 +282,7 @@ void TestFindFileForm::browse()
     QCOMPARE(form->LookInEdit->currentText(), QStringLiteral("/chosen"));
 }
 
-void TestFindFileForm::settingsRoundTripWithGaps()
-{
+void TestFindFileForm::settingsRoundTripWithGaps() {
     FormFixture fx;
     fx.store("LookIn1", "/a/");
     fx.store("LookIn2", "/b/");
@@ -327,8 +321,7 @@ void TestFindFileForm::settingsRoundTripWithGaps()
     QCOMPARE(Items(gap.makeForm()->LookInEdit), (QStringList{"A", "B", "B"}));
 }
 
-void TestFindFileForm::emptyContainingTextEntryKept()
-{
+void TestFindFileForm::emptyContainingTextEntryKept() {
     FormFixture fx;
     fx.store("ContainingText1", "smith");
     fx.store("ContainingText2", "");
@@ -341,8 +334,7 @@ void TestFindFileForm::emptyContainingTextEntryKept()
     QCOMPARE(fx.stored("\\FindFiles", "ContainingText2"), QString());
 }
 
-void TestFindFileForm::closingDuringLongSearch()
-{
+void TestFindFileForm::closingDuringLongSearch() {
     FormFixture fx;
     FixtureTree tree;
     MakeTree(tree, 3000);
@@ -360,8 +352,7 @@ void TestFindFileForm::closingDuringLongSearch()
     QVERIFY(!fx.has("\\FindFiles", "ContainingText1"));
 }
 
-void TestFindFileForm::settingsThatCannotBeWritten()
-{
+void TestFindFileForm::settingsThatCannotBeWritten() {
     // The configuration folder is a file: nothing can be created or written there, as on a
     // full or read-only disk. The program starts, searches and closes all the same.
     QTemporaryDir dir;
@@ -384,13 +375,13 @@ void TestFindFileForm::settingsThatCannotBeWritten()
     QCOMPARE(blocker.readAll(), QByteArray("not a folder"));
 }
 
-void TestFindFileForm::damagedSettingsFile()
-{
+void TestFindFileForm::damagedSettingsFile() {
     FormFixture fx;
     QDir(fx.config.path()).mkpath("Software");
     QFile file(fx.config.filePath("Software/Torvex-Quendal.ini"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    static const char damaged[] = "\x00\xff garbage\n[FindFiles]\nLookIn1=\"/kept/\"\nLookIn2=\"cut\n\x01\x02\n";
+    static const char damaged[] =
+        "\x00\xff garbage\n[FindFiles]\nLookIn1=\"/kept/\"\nLookIn2=\"cut\n\x01\x02\n";
     file.write(damaged, sizeof damaged - 1);
     file.close();
     auto form = fx.makeForm();
@@ -399,8 +390,7 @@ void TestFindFileForm::damagedSettingsFile()
     QCOMPARE(fx.stored("\\FindFiles", "LookIn1"), QStringLiteral("/kept/"));
 }
 
-void TestFindFileForm::destroyingDuringLongSearch()
-{
+void TestFindFileForm::destroyingDuringLongSearch() {
     FormFixture fx;
     FixtureTree tree;
     MakeTree(tree, 3000);
@@ -414,8 +404,7 @@ void TestFindFileForm::destroyingDuringLongSearch()
     QTest::qWait(50); // let the workers' deferred deletions run
 }
 
-void TestFindFileForm::closingDuringSearchFiftyTimes()
-{
+void TestFindFileForm::closingDuringSearchFiftyTimes() {
     // Each window is closed while its search runs and goes only when its worker has wound
     // down; every window and worker is gone at the end.
     FixtureTree tree;
@@ -436,15 +425,13 @@ void TestFindFileForm::closingDuringSearchFiftyTimes()
     }
 }
 
-void TestFindFileForm::stopAtEveryStage_data()
-{
+void TestFindFileForm::stopAtEveryStage_data() {
     QTest::addColumn<int>("delayMs");
     for (int delay : {0, 1, 3, 10, 30, 100})
         QTest::newRow(qPrintable(QStringLiteral("after %1 ms").arg(delay))) << delay;
 }
 
-void TestFindFileForm::stopAtEveryStage()
-{
+void TestFindFileForm::stopAtEveryStage() {
     QFETCH(int, delayMs);
     FormFixture fx;
     FixtureTree tree;
@@ -456,29 +443,35 @@ void TestFindFileForm::stopAtEveryStage()
     form->StopButton->click();
     QVERIFY(WaitForSearchEnd(*form));
     const QString line = form->StatusBar1->text();
-    QVERIFY2(line.startsWith(QLatin1String("Search cancelled (")) || line.startsWith(QLatin1String("Search ended (")),
+    QVERIFY2(line.startsWith(QLatin1String("Search cancelled (")) ||
+                 line.startsWith(QLatin1String("Search ended (")),
              qPrintable(line));
     if (line.startsWith(QLatin1String("Search ended")))
         QCOMPARE(form->FileNameListLogic->rowCount(), 1500);
-    QVERIFY(!form->StopButton->isEnabled() && form->FindButton->isEnabled() && form->ClearButton->isEnabled());
+    QVERIFY(!form->StopButton->isEnabled() && form->FindButton->isEnabled() &&
+            form->ClearButton->isEnabled());
     QVERIFY(!form->FileNameListLogic->inBulkUpdate());
     QVERIFY(form->FileNameList->updatesEnabled());
     // And a new search runs to its end afterwards.
     form->FindButton->click();
     QVERIFY(WaitForSearchEnd(*form));
-    QCOMPARE(form->StatusBar1->text(), QStringLiteral("Search ended (1500 files found in 21 folders)"));
+    QCOMPARE(form->StatusBar1->text(),
+             QStringLiteral("Search ended (1500 files found in 21 folders)"));
 }
 
-void TestFindFileForm::screenshots()
-{
+void TestFindFileForm::screenshots() {
     // Writes pictures of the window after a search when QUENDAL_SCREENSHOT_DIR names a folder.
     const QString dir = qEnvironmentVariable("QUENDAL_SCREENSHOT_DIR");
     if (dir.isEmpty())
         QSKIP("set QUENDAL_SCREENSHOT_DIR to write screenshots");
     FixtureTree tree;
-    tree.write("smith.ged", "\xEF\xBB\xBF" "0 HEAD\r\n1 SOUR Legacy 7\r\n1 GEDC\r\n2 VERS 5.5.1\r\n1 CHAR UTF-8\r\n0 TRLR\r\n");
+    tree.write("smith.ged",
+               "\xEF\xBB\xBF"
+               "0 HEAD\r\n1 SOUR Legacy 7\r\n1 GEDC\r\n2 VERS 5.5.1\r\n1 CHAR UTF-8\r\n0 TRLR\r\n");
     tree.write("smith.ged.log", "Torvex version 3.1\r\n");
-    tree.write("Archive/jones family.ged", "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 DEST PAF\r\n1 GEDC\r\n2 VERS 5.5\r\n1 CHAR ANSEL\r\n0 TRLR\r\n");
+    tree.write("Archive/jones family.ged",
+               "0 HEAD\r\n1 SOUR PAF\r\n2 VERS 5.2.18.0\r\n1 DEST PAF\r\n1 GEDC\r\n2 VERS 5.5\r\n1 "
+               "CHAR ANSEL\r\n0 TRLR\r\n");
     tree.write("Archive/old.ged", "0 HEAD\r\n1 SOUR XY\r\n2 VERS 1.1\r\n0 TRLR\r\n");
     for (bool companion : {false, true}) {
         FormFixture fx;
@@ -492,7 +485,8 @@ void TestFindFileForm::screenshots()
         form->FindButton->click();
         QVERIFY(WaitForSearchEnd(*form));
         QTest::qWait(100);
-        const QString name = companion ? QStringLiteral("window-with-torvex.png") : QStringLiteral("window.png");
+        const QString name =
+            companion ? QStringLiteral("window-with-torvex.png") : QStringLiteral("window.png");
         QVERIFY(form->grab().save(QDir(dir).filePath(name)));
     }
 }

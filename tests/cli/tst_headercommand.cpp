@@ -12,23 +12,23 @@ private Q_SLOTS:
     void unopenableFileReportedAndOthersPrinted();
 };
 
-void TestHeaderCommand::markLessUtf16File()
-{
+void TestHeaderCommand::markLessUtf16File() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("le.ged"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(Utf16Bytes(CrLfLines(Split("0 HEAD / 1 GEDC / 2 VERS 5.5 / 1 CHAR UNICODE / 0 TRLR")), true));
+    file.write(Utf16Bytes(
+        CrLfLines(Split("0 HEAD / 1 GEDC / 2 VERS 5.5 / 1 CHAR UNICODE / 0 TRLR")), true));
     file.close();
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
     QCOMPARE(RunHeaderCommand({path}, out, err), 0);
-    QCOMPARE(outText, path + "\tGEDCOM 5.5\tNo BOM (file is UTF-16, little-endian)\t---\t---\tUNICODE\n");
+    QCOMPARE(outText,
+             path + "\tGEDCOM 5.5\tNo BOM (file is UTF-16, little-endian)\t---\t---\tUNICODE\n");
     QVERIFY(errText.isEmpty());
 }
 
-void TestHeaderCommand::unopenableFileReportedAndOthersPrinted()
-{
+void TestHeaderCommand::unopenableFileReportedAndOthersPrinted() {
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("a.ged"));
     QFile file(good);

@@ -17,20 +17,23 @@ private Q_SLOTS:
     void jsonRawNumbers();
 };
 
-void TestScanCommand::options_data()
-{
+void TestScanCommand::options_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("lookIn");
     QTest::addColumn<int>("inWhat");
-    QTest::newRow("defaults") << QStringList{"/fam"} << "GEDCOM Files (*.ged)" << "/fam/" << 0;
-    QTest::newRow("separator kept") << QStringList{"/fam/"} << "GEDCOM Files (*.ged)" << "/fam/" << 0;
-    QTest::newRow("type and in") << QStringList{"--type", "All Files (*.*)", "--in", "all", "/x"} << "All Files (*.*)" << "/x/" << 2;
-    QTest::newRow("log") << QStringList{"--in", "log", "--", "--odd"} << "GEDCOM Files (*.ged)" << "--odd/" << 1;
+    QTest::newRow("defaults") << QStringList{"/fam"} << "GEDCOM Files (*.ged)"
+                              << "/fam/" << 0;
+    QTest::newRow("separator kept") << QStringList{"/fam/"} << "GEDCOM Files (*.ged)"
+                                    << "/fam/" << 0;
+    QTest::newRow("type and in") << QStringList{"--type", "All Files (*.*)", "--in", "all", "/x"}
+                                 << "All Files (*.*)"
+                                 << "/x/" << 2;
+    QTest::newRow("log") << QStringList{"--in", "log", "--", "--odd"} << "GEDCOM Files (*.ged)"
+                         << "--odd/" << 1;
 }
 
-void TestScanCommand::options()
-{
+void TestScanCommand::options() {
     QFETCH(QStringList, args);
     QString error;
     const auto o = ParseScanOptions(args, error);
@@ -40,8 +43,7 @@ void TestScanCommand::options()
     QTEST(int(o->criteria.InWhat), "inWhat");
 }
 
-void TestScanCommand::badUsage_data()
-{
+void TestScanCommand::badUsage_data() {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("nothing") << QStringList{};
     QTest::newRow("two folders") << QStringList{"/a", "/b"};
@@ -51,16 +53,14 @@ void TestScanCommand::badUsage_data()
     QTest::newRow("empty type") << QStringList{"--type", "", "/a"};
 }
 
-void TestScanCommand::badUsage()
-{
+void TestScanCommand::badUsage() {
     QFETCH(QStringList, args);
     QString error;
     QVERIFY(!ParseScanOptions(args, error).has_value());
     QVERIFY(!error.isEmpty());
 }
 
-void TestScanCommand::tsvRowsAndFinalLine()
-{
+void TestScanCommand::tsvRowsAndFinalLine() {
     FixtureTree tree;
     tree.write("smith.ged", Ged55());
     tree.write("tab\tname.ged", Ged55());
@@ -86,8 +86,7 @@ void TestScanCommand::tsvRowsAndFinalLine()
     QVERIFY(outText.contains(QLatin1String("tab\\tname.ged")));
 }
 
-void TestScanCommand::csvQuoting()
-{
+void TestScanCommand::csvQuoting() {
     FixtureTree tree;
     tree.write("a,\"b\".ged", Ged55());
     QString error;
@@ -98,8 +97,7 @@ void TestScanCommand::csvQuoting()
     QVERIFY(outText.contains(QLatin1String("\"a,\"\"b\"\".ged\",")));
 }
 
-void TestScanCommand::jsonRawNumbers()
-{
+void TestScanCommand::jsonRawNumbers() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     QString error;

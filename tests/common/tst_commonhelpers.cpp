@@ -21,34 +21,41 @@ private Q_SLOTS:
     void dateTimeText();
 };
 
-void TestCommonHelpers::nthField_data()
-{
+void TestCommonHelpers::nthField_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("sep");
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("first") << "a,b,c" << "," << 1 << "a";
-    QTest::newRow("middle") << "a,b,c" << "," << 2 << "b";
-    QTest::newRow("last") << "a,b,c" << "," << 3 << "c";
-    QTest::newRow("beyond") << "a,b,c" << "," << 4 << "";
-    QTest::newRow("zero") << "a,b,c" << "," << 0 << "";
-    QTest::newRow("negative") << "a,b" << "," << -1 << "";
-    QTest::newRow("no separator") << "abc" << "," << 1 << "abc";
-    QTest::newRow("trailing separator gives empty last") << "a," << "," << 2 << "";
-    QTest::newRow("empty text") << "" << "," << 1 << "";
-    QTest::newRow("mask list") << "GEDCOM Files (*.ged)" << "(" << 2 << "*.ged)";
+    QTest::newRow("first") << "a,b,c"
+                           << "," << 1 << "a";
+    QTest::newRow("middle") << "a,b,c"
+                            << "," << 2 << "b";
+    QTest::newRow("last") << "a,b,c"
+                          << "," << 3 << "c";
+    QTest::newRow("beyond") << "a,b,c"
+                            << "," << 4 << "";
+    QTest::newRow("zero") << "a,b,c"
+                          << "," << 0 << "";
+    QTest::newRow("negative") << "a,b"
+                              << "," << -1 << "";
+    QTest::newRow("no separator") << "abc"
+                                  << "," << 1 << "abc";
+    QTest::newRow("trailing separator gives empty last") << "a,"
+                                                         << "," << 2 << "";
+    QTest::newRow("empty text") << ""
+                                << "," << 1 << "";
+    QTest::newRow("mask list") << "GEDCOM Files (*.ged)"
+                               << "(" << 2 << "*.ged)";
 }
 
-void TestCommonHelpers::nthField()
-{
+void TestCommonHelpers::nthField() {
     QFETCH(QString, text);
     QFETCH(QString, sep);
     QFETCH(int, n);
     QTEST(NthField(text, sep.at(0), n), "expected");
 }
 
-void TestCommonHelpers::countPhrase_data()
-{
+void TestCommonHelpers::countPhrase_data() {
     QTest::addColumn<qint64>("n");
     QTest::addColumn<QString>("expected");
     QTest::newRow("zero") << qint64(0) << "0 files";
@@ -57,39 +64,39 @@ void TestCommonHelpers::countPhrase_data()
     QTest::newRow("minus one") << qint64(-1) << "-1 files";
 }
 
-void TestCommonHelpers::countPhrase()
-{
+void TestCommonHelpers::countPhrase() {
     QFETCH(qint64, n);
     QTEST(CountPhrase(n, QStringLiteral("file")), "expected");
 }
 
-void TestCommonHelpers::upperCaseKeepsLength()
-{
+void TestCommonHelpers::upperCaseKeepsLength() {
     const QString text = QStringLiteral("stra\u00dfe smith");
     const QString upper = UpperCodeUnits(text);
     QCOMPARE(upper.size(), text.size());
     QCOMPARE(upper, QStringLiteral("STRA\u00dfE SMITH"));
 }
 
-void TestCommonHelpers::extension_data()
-{
+void TestCommonHelpers::extension_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "/a/smith.ged" << ".ged";
-    QTest::newRow("last dot") << "/a/smith.ged.log" << ".log";
-    QTest::newRow("none") << "/a/smith" << "";
-    QTest::newRow("dot in folder only") << "/a.b/smith" << "";
-    QTest::newRow("trailing dot") << "smith." << ".";
+    QTest::newRow("plain") << "/a/smith.ged"
+                           << ".ged";
+    QTest::newRow("last dot") << "/a/smith.ged.log"
+                              << ".log";
+    QTest::newRow("none") << "/a/smith"
+                          << "";
+    QTest::newRow("dot in folder only") << "/a.b/smith"
+                                        << "";
+    QTest::newRow("trailing dot") << "smith."
+                                  << ".";
 }
 
-void TestCommonHelpers::extension()
-{
+void TestCommonHelpers::extension() {
     QFETCH(QString, path);
     QTEST(ExtensionOf(path), "expected");
 }
 
-void TestCommonHelpers::dateTimeValueRoundTrip_data()
-{
+void TestCommonHelpers::dateTimeValueRoundTrip_data() {
     QTest::addColumn<QDateTime>("dateTime");
     QTest::addColumn<double>("value");
     QTest::newRow("epoch") << QDateTime(QDate(1899, 12, 30), QTime(0, 0)) << 0.0;
@@ -98,8 +105,7 @@ void TestCommonHelpers::dateTimeValueRoundTrip_data()
     QTest::newRow("6 am 2020-01-02") << QDateTime(QDate(2020, 1, 2), QTime(6, 0)) << 43832.25;
 }
 
-void TestCommonHelpers::dateTimeValueRoundTrip()
-{
+void TestCommonHelpers::dateTimeValueRoundTrip() {
     QFETCH(QDateTime, dateTime);
     QFETCH(double, value);
     QCOMPARE(ToDateTimeValue(dateTime), value);
@@ -108,8 +114,7 @@ void TestCommonHelpers::dateTimeValueRoundTrip()
     QCOMPARE(FromDateTimeValue(ToDateTimeValue(withMs)), withMs);
 }
 
-void TestCommonHelpers::dateTimeText_data()
-{
+void TestCommonHelpers::dateTimeText_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QDateTime>("dateTime");
     QTest::addColumn<QString>("expected");
@@ -121,8 +126,7 @@ void TestCommonHelpers::dateTimeText_data()
     QTest::newRow("de_DE midnight") << "de_DE" << midnight << "02.01.20";
 }
 
-void TestCommonHelpers::dateTimeText()
-{
+void TestCommonHelpers::dateTimeText() {
     QFETCH(QString, locale);
     QFETCH(QDateTime, dateTime);
     QLocale::setDefault(QLocale(locale));

@@ -13,13 +13,13 @@ private Q_SLOTS:
     void byMark();
 };
 
-void TestTextDecoding::utf8Strict_data()
-{
+void TestTextDecoding::utf8Strict_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
     QTest::newRow("ascii") << QByteArray("abc") << QStringLiteral("abc");
     QTest::newRow("two-byte") << QByteArray("\xC3\xA9") << QStringLiteral("\u00e9");
-    QTest::newRow("astral as pair") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
+    QTest::newRow("astral as pair")
+        << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
     QTest::newRow("nul kept") << QByteArray("a\0b", 3) << QString::fromLatin1("a\0b", 3);
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QString();
     QTest::newRow("overlong three-byte") << QByteArray("\xE0\x80\xAF") << QString();
@@ -30,29 +30,27 @@ void TestTextDecoding::utf8Strict_data()
     QTest::newRow("invalid lead FF") << QByteArray("a\xFF") << QString();
 }
 
-void TestTextDecoding::utf8Strict()
-{
+void TestTextDecoding::utf8Strict() {
     QFETCH(QByteArray, bytes);
     QTEST(DecodeUtf8Strict(bytes), "expected");
 }
 
-void TestTextDecoding::windows1252()
-{
-    QCOMPARE(DecodeWindows1252("\x80\x81\x9F\xA0\xFF"), QStringLiteral("\u20ac\u0081\u0178\u00a0\u00ff"));
+void TestTextDecoding::windows1252() {
+    QCOMPARE(DecodeWindows1252("\x80\x81\x9F\xA0\xFF"),
+             QStringLiteral("\u20ac\u0081\u0178\u00a0\u00ff"));
 }
 
-void TestTextDecoding::utf16OddByteDropped()
-{
+void TestTextDecoding::utf16OddByteDropped() {
     QCOMPARE(DecodeUtf16LE(QByteArrayView("A\0B", 3)), QStringLiteral("A"));
     QCOMPARE(DecodeUtf16BE(QByteArrayView("\0A\0", 3)), QStringLiteral("A"));
 }
 
-void TestTextDecoding::byMark_data()
-{
+void TestTextDecoding::byMark_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("expected");
     QTest::newRow("utf16 bom le") << QByteArray("\xFF\xFEh\0i\0", 6) << QStringLiteral("hi");
-    QTest::newRow("utf16 bom le then 00 00") << QByteArray("\xFF\xFE\0\0h\0", 6) << QString::fromLatin1("\0h", 2);
+    QTest::newRow("utf16 bom le then 00 00")
+        << QByteArray("\xFF\xFE\0\0h\0", 6) << QString::fromLatin1("\0h", 2);
     QTest::newRow("utf16 bom be") << QByteArray("\xFE\xFF\0h\0i", 6) << QStringLiteral("hi");
     QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBFh\xC3\xA9") << QStringLiteral("h\u00e9");
     QTest::newRow("utf8 bom invalid") << QByteArray("\xEF\xBB\xBFh\xC3") << QString();
@@ -61,8 +59,7 @@ void TestTextDecoding::byMark_data()
     QTest::newRow("empty") << QByteArray() << QString();
 }
 
-void TestTextDecoding::byMark()
-{
+void TestTextDecoding::byMark() {
     QFETCH(QByteArray, bytes);
     QTEST(DecodeByMark(bytes), "expected");
 }

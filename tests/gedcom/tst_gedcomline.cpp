@@ -14,8 +14,7 @@ private Q_SLOTS:
     void reusedLineKeepsNoStaleFields();
 };
 
-void TestGedcomLine::readLine_data()
-{
+void TestGedcomLine::readLine_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("level");
@@ -43,8 +42,14 @@ void TestGedcomLine::readLine_data()
     row("blank line", "\r\n", -1, "", "", "", "", 2);
     row("spaces then CR only", "1 DEST    \r", 1, "", "DEST", "", "", 11);
     row("inner spaces kept", "2 NOTE a  b  \r\n", 2, "", "NOTE", "a  b", "", 15);
-    row("marked value stops at tab", "1 NOTE \x1e" "abc\tdef\r\n", 1, "", "NOTE", "", "abc", 11);
-    row("continuing from the tab", "1 NOTE \x1e" "abc\tdef\r\n", -1, "", "\tdef", "", "", 17, 11);
+    row("marked value stops at tab",
+        "1 NOTE \x1e"
+        "abc\tdef\r\n",
+        1, "", "NOTE", "", "abc", 11);
+    row("continuing from the tab",
+        "1 NOTE \x1e"
+        "abc\tdef\r\n",
+        -1, "", "\tdef", "", "", 17, 11);
     row("lf then cr", "1 X\n\r2 Y", 1, "", "X", "", "", 4);
     row("end of text without line end", "2 VERS 5.5", 2, "", "VERS", "5.5", "", 10);
     row("end of text itself", "", -1, "", "", "", "", 0);
@@ -52,8 +57,7 @@ void TestGedcomLine::readLine_data()
     row("tab does not end xref", "0 @a\tb@ INDI\n", 0, "@a\tb@", "INDI", "", "", 13);
 }
 
-void TestGedcomLine::readLine()
-{
+void TestGedcomLine::readLine() {
     QFETCH(QString, text);
     QFETCH(int, start);
     qsizetype cursor = start;
@@ -68,8 +72,7 @@ void TestGedcomLine::readLine()
     QTEST(int(cursor), "cursorAfter");
 }
 
-void TestGedcomLine::endOfTextIsSticky()
-{
+void TestGedcomLine::endOfTextIsSticky() {
     const QString text = QStringLiteral("0 HEAD");
     qsizetype cursor = text.size();
     GedcomLine line;
@@ -81,8 +84,7 @@ void TestGedcomLine::endOfTextIsSticky()
     }
 }
 
-void TestGedcomLine::lfThenCrGivesEmptyLine()
-{
+void TestGedcomLine::lfThenCrGivesEmptyLine() {
     const QString text = QStringLiteral("1 X\n\r2 Y");
     qsizetype cursor = 0;
     GedcomLine line;
@@ -93,8 +95,7 @@ void TestGedcomLine::lfThenCrGivesEmptyLine()
     QCOMPARE(text.at(cursor), QLatin1Char('2'));
 }
 
-void TestGedcomLine::textEndsAtFirstNul()
-{
+void TestGedcomLine::textEndsAtFirstNul() {
     const QString text = QString::fromLatin1("1 NOTE ab\0cd\r\n", 14);
     qsizetype cursor = 0;
     GedcomLine line;
@@ -104,9 +105,9 @@ void TestGedcomLine::textEndsAtFirstNul()
     QVERIFY(AtGedcomTextEnd(text, cursor));
 }
 
-void TestGedcomLine::reusedLineKeepsNoStaleFields()
-{
-    const QString text = QStringLiteral("0 @X@ A \x1e" "m\n1 B v\n");
+void TestGedcomLine::reusedLineKeepsNoStaleFields() {
+    const QString text = QStringLiteral("0 @X@ A \x1e"
+                                        "m\n1 B v\n");
     qsizetype cursor = 0;
     GedcomLine line;
     ReadGedcomLine(text, cursor, line);

@@ -9,8 +9,7 @@
 Q_DECLARE_METATYPE(HeaderInfo)
 
 namespace QTest {
-template <> inline char* toString(const HeaderInfo& info)
-{
+template <> inline char* toString(const HeaderInfo& info) {
     const QString text = QStringLiteral("Type=[%1] BOM=[%2] Program=[%3] Dest=[%4] Char=[%5]")
                              .arg(info.Type, info.BOM, info.Program, info.Dest, info.Char);
     return qstrdup(text.toUtf8().constData());
@@ -33,8 +32,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestHeaderAnalyzer::analyzeWindow_data()
-{
+void TestHeaderAnalyzer::analyzeWindow_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<HeaderInfo>("expected");
@@ -42,17 +40,16 @@ void TestHeaderAnalyzer::analyzeWindow_data()
         QTest::newRow(f.name) << f.bytes << f.extension << f.expected;
 }
 
-void TestHeaderAnalyzer::analyzeWindow()
-{
+void TestHeaderAnalyzer::analyzeWindow() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, extension);
     QFETCH(HeaderInfo, expected);
-    const QByteArrayView window(bytes.constData(), qMin<qsizetype>(bytes.size(), kHeaderWindowSize));
+    const QByteArrayView window(bytes.constData(),
+                                qMin<qsizetype>(bytes.size(), kHeaderWindowSize));
     QCOMPARE(AnalyzeGedcomHeaderWindow(window, extension), expected);
 }
 
-void TestHeaderAnalyzer::analyzeFile()
-{
+void TestHeaderAnalyzer::analyzeFile() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, extension);
     QFETCH(HeaderInfo, expected);
@@ -64,18 +61,15 @@ void TestHeaderAnalyzer::analyzeFile()
     QCOMPARE(AnalyzeGedcomHeader(path), expected);
 }
 
-void TestHeaderAnalyzer::missingFileRaises()
-{
+void TestHeaderAnalyzer::missingFileRaises() {
     QVERIFY_THROWS_EXCEPTION(FileAccessError, AnalyzeGedcomHeader(m_dir.filePath("none.ged")));
 }
 
-void TestHeaderAnalyzer::folderRaises()
-{
+void TestHeaderAnalyzer::folderRaises() {
     QVERIFY_THROWS_EXCEPTION(FileAccessError, AnalyzeGedcomHeader(m_dir.path()));
 }
 
-void TestHeaderAnalyzer::unreadableFileRaises()
-{
+void TestHeaderAnalyzer::unreadableFileRaises() {
     const QString path = m_dir.filePath(QStringLiteral("locked.ged"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -88,8 +82,7 @@ void TestHeaderAnalyzer::unreadableFileRaises()
     QVERIFY_THROWS_EXCEPTION(FileAccessError, AnalyzeGedcomHeader(path));
 }
 
-void TestHeaderAnalyzer::windowBeyond4096IsIgnored()
-{
+void TestHeaderAnalyzer::windowBeyond4096IsIgnored() {
     // A CHAR line that lies wholly past the window must not count.
     QByteArray bytes = "0 HEAD\r\n1 SOUR XY\r\n2 NOTE ";
     bytes += QByteArray(4200, 'x') + "\r\n1 CHAR ANSEL\r\n0 TRLR\r\n";

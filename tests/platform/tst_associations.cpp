@@ -14,23 +14,22 @@ private Q_SLOTS:
     void missingDocumentHasNoProgram();
 };
 
-void TestAssociations::execSplitting_data()
-{
+void TestAssociations::execSplitting_data() {
     QTest::addColumn<QString>("exec");
     QTest::addColumn<QStringList>("words");
     QTest::newRow("plain") << "gedit %U" << QStringList{"gedit", "%U"};
-    QTest::newRow("quoted") << "\"/opt/my editor/ed\" --new %f" << QStringList{"/opt/my editor/ed", "--new", "%f"};
-    QTest::newRow("escaped quote") << "sh -c \"echo \\\"x\\\"\"" << QStringList{"sh", "-c", "echo \"x\""};
+    QTest::newRow("quoted") << "\"/opt/my editor/ed\" --new %f"
+                            << QStringList{"/opt/my editor/ed", "--new", "%f"};
+    QTest::newRow("escaped quote")
+        << "sh -c \"echo \\\"x\\\"\"" << QStringList{"sh", "-c", "echo \"x\""};
 }
 
-void TestAssociations::execSplitting()
-{
+void TestAssociations::execSplitting() {
     QFETCH(QString, exec);
     QTEST(SplitExecLine(exec), "words");
 }
 
-void TestAssociations::defaultApplicationAndCommand()
-{
+void TestAssociations::defaultApplicationAndCommand() {
     QTemporaryDir config, data;
     QDir(data.path()).mkpath("applications");
     QFile entry(data.filePath("applications/test-viewer.desktop"));
@@ -54,8 +53,7 @@ void TestAssociations::defaultApplicationAndCommand()
     QCOMPARE(command->mid(1), (QStringList{"--view", data.filePath("notes.txt"), "--icon"}));
 }
 
-void TestAssociations::missingDocumentHasNoProgram()
-{
+void TestAssociations::missingDocumentHasNoProgram() {
     QTemporaryDir config, data;
     const FreedesktopAssociations associations({config.path()}, {data.path()});
     QVERIFY(!associations.commandFor(data.filePath("none.txt")).has_value());

@@ -12,8 +12,7 @@ private Q_SLOTS:
     void invalidBytesBecomeLoneSurrogates();
 };
 
-void TestNativePath::roundTrip_data()
-{
+void TestNativePath::roundTrip_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii") << QByteArray("/tmp/smith.ged");
     QTest::newRow("utf8") << QByteArray("/tmp/M\xC3\xBCller.ged");
@@ -23,14 +22,12 @@ void TestNativePath::roundTrip_data()
     QTest::newRow("astral") << QByteArray("/tmp/\xF0\x9F\x98\x80");
 }
 
-void TestNativePath::roundTrip()
-{
+void TestNativePath::roundTrip() {
     QFETCH(QByteArray, bytes);
     QCOMPARE(EncodeNativePath(DecodeNativePath(bytes)), bytes);
 }
 
-void TestNativePath::invalidBytesBecomeLoneSurrogates()
-{
+void TestNativePath::invalidBytesBecomeLoneSurrogates() {
     const QString text = DecodeNativePath(QByteArrayView("a\xFC"));
     QCOMPARE(text.size(), 2);
     QCOMPARE(text.at(1).unicode(), char16_t(0xDCFC));

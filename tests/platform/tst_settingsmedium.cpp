@@ -21,8 +21,7 @@ private Q_SLOTS:
     void shortVersion();
 };
 
-void TestSettingsMedium::roundTrip_data()
-{
+void TestSettingsMedium::roundTrip_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << QString();
     QTest::newRow("blanks around") << "  C:\\Family  ";
@@ -30,7 +29,8 @@ void TestSettingsMedium::roundTrip_data()
     QTest::newRow("quotes") << "\"smith\" and \"jones";
     QTest::newRow("equals semicolon hash") << "a=b;c#d [x]";
     QTest::newRow("leading semicolon") << "; not a comment";
-    QTest::newRow("non-ascii") << QStringLiteral("M\u00fcller \u00c5str\u00f6m \u4e2d\u6587 \U0001F600");
+    QTest::newRow("non-ascii") << QStringLiteral(
+        "M\u00fcller \u00c5str\u00f6m \u4e2d\u6587 \U0001F600");
     QTest::newRow("line ends and tab") << "a\nb\r\nc\td";
     QTest::newRow("control characters") << QString::fromLatin1("a\x01\x1f\x7f", 4);
     QTest::newRow("nul") << QString::fromLatin1("a\0b", 3);
@@ -39,8 +39,7 @@ void TestSettingsMedium::roundTrip_data()
     QTest::newRow("very long") << QString(100000, QLatin1Char('x'));
 }
 
-void TestSettingsMedium::roundTrip()
-{
+void TestSettingsMedium::roundTrip() {
     QFETCH(QString, text);
     QTemporaryDir dir;
     auto medium = CreateIniSettingsMedium(dir.path());
@@ -54,9 +53,9 @@ void TestSettingsMedium::roundTrip()
     QCOMPARE(read, QStringLiteral("after"));
 }
 
-void TestSettingsMedium::damagedFileLoadsWhatItCan()
-{
-    // Bad lines: a cut quote, an unknown escape, a line without "=", a broken group header, bad UTF-8.
+void TestSettingsMedium::damagedFileLoadsWhatItCan() {
+    // Bad lines: a cut quote, an unknown escape, a line without "=", a broken group header, bad
+    // UTF-8.
     const QByteArray damaged = "[FindFiles]\n"
                                "LookIn1=\"/good/one\"\n"
                                "LookIn2=\"cut off\n"
@@ -80,8 +79,7 @@ void TestSettingsMedium::damagedFileLoadsWhatItCan()
     QCOMPARE(v, QStringLiteral("/opt/quendal/"));
 }
 
-void TestSettingsMedium::layoutOnDisk()
-{
+void TestSettingsMedium::layoutOnDisk() {
     QTemporaryDir dir;
     auto medium = CreateIniSettingsMedium(dir.path());
     medium->createKey("\\Software\\Torvex-Quendal");
@@ -94,8 +92,7 @@ void TestSettingsMedium::layoutOnDisk()
     QVERIFY(!medium->keyExists("\\Software\\Torvex-Quendal\\FindFiles"));
 }
 
-void TestSettingsMedium::companionKeyAsFileOrFolder()
-{
+void TestSettingsMedium::companionKeyAsFileOrFolder() {
     QTemporaryDir dir;
     auto medium = CreateIniSettingsMedium(dir.path());
     QVERIFY(!medium->keyExists("\\Software\\Torvex"));
@@ -109,8 +106,7 @@ void TestSettingsMedium::companionKeyAsFileOrFolder()
     QVERIFY(CreateIniSettingsMedium(other.path())->keyExists("\\Software\\Torvex"));
 }
 
-void TestSettingsMedium::readCreatesNothing()
-{
+void TestSettingsMedium::readCreatesNothing() {
     QTemporaryDir dir;
     auto medium = CreateIniSettingsMedium(dir.path());
     QString v = "stale";
@@ -119,8 +115,7 @@ void TestSettingsMedium::readCreatesNothing()
     QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-void TestSettingsMedium::failedWriteKeepsPreviousFile()
-{
+void TestSettingsMedium::failedWriteKeepsPreviousFile() {
     QTemporaryDir dir;
     auto medium = CreateIniSettingsMedium(dir.path());
     QVERIFY(medium->writeText("\\Software\\Torvex-Quendal\\FindFiles", "LookIn1", "/kept"));
@@ -129,30 +124,37 @@ void TestSettingsMedium::failedWriteKeepsPreviousFile()
     QFile probe(dir.filePath("Software/probe"));
     if (probe.open(QIODevice::WriteOnly)) {
         probe.remove();
-        QFile::setPermissions(dir.filePath("Software"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.filePath("Software"), QFileDevice::ReadOwner |
+                                                            QFileDevice::WriteOwner |
+                                                            QFileDevice::ExeOwner);
         QSKIP("running with privileges that write anywhere (root): no read-only folder to make");
     }
     QVERIFY(!medium->writeText("\\Software\\Torvex-Quendal\\FindFiles", "LookIn1", "/new"));
     QString v;
     QVERIFY(medium->readText("\\Software\\Torvex-Quendal\\FindFiles", "LookIn1", v));
     QCOMPARE(v, QStringLiteral("/kept"));
-    QFile::setPermissions(dir.filePath("Software"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.filePath("Software"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-void TestSettingsMedium::shortVersion_data()
-{
+void TestSettingsMedium::shortVersion_data() {
     QTest::addColumn<QString>("record");
     QTest::addColumn<QString>("text");
-    QTest::newRow("1.0.1.0") << "1.0.1.0" << "1.0.1";
-    QTest::newRow("2.3.0.0") << "2.3.0.0" << "2.3";
-    QTest::newRow("2.3.0.7") << "2.3.0.7" << "2.3.0.7";
-    QTest::newRow("2.3.4.5") << "2.3.4.5" << "2.3.4.5";
-    QTest::newRow("00 is not 0") << "2.3.00.0" << "2.3.00";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("1.0.1.0") << "1.0.1.0"
+                             << "1.0.1";
+    QTest::newRow("2.3.0.0") << "2.3.0.0"
+                             << "2.3";
+    QTest::newRow("2.3.0.7") << "2.3.0.7"
+                             << "2.3.0.7";
+    QTest::newRow("2.3.4.5") << "2.3.4.5"
+                             << "2.3.4.5";
+    QTest::newRow("00 is not 0") << "2.3.00.0"
+                                 << "2.3.00";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
-void TestSettingsMedium::shortVersion()
-{
+void TestSettingsMedium::shortVersion() {
     QFETCH(QString, record);
     QTEST(ShortVersionText(record), "text");
     QCOMPARE(ProgramVersion(), QStringLiteral("1.0.1"));

@@ -11,8 +11,7 @@ public:
     int notices = 0;
     int opens = 0;
     bool open = false, view = false, logFile = false;
-    void setFileActionsEnabled(bool o, bool v, bool l) override
-    {
+    void setFileActionsEnabled(bool o, bool v, bool l) override {
         ++notices;
         open = o;
         view = v;
@@ -25,17 +24,17 @@ class RecordingViewport : public RowViewport {
 public:
     int firstOnScreen = 0, rowsOnScreen = 10;
     QList<int> scrolledTo;
-    bool isRowOnScreen(int p) const override { return p >= firstOnScreen && p < firstOnScreen + rowsOnScreen; }
-    void scrollRowToTop(int p) override
-    {
+    bool isRowOnScreen(int p) const override {
+        return p >= firstOnScreen && p < firstOnScreen + rowsOnScreen;
+    }
+    void scrollRowToTop(int p) override {
         scrolledTo << p;
         firstOnScreen = p;
     }
 };
 
 FoundFile File(const QString& name, const QString& path = QStringLiteral("/a/"), qint64 size = 1,
-               double modified = 43831, double log = 0)
-{
+               double modified = 43831, double log = 0) {
     FoundFile f;
     f.Name = name;
     f.Path = path;
@@ -48,8 +47,7 @@ FoundFile File(const QString& name, const QString& path = QStringLiteral("/a/"),
     return f;
 }
 
-QStringList Names(FileNameList& list)
-{
+QStringList Names(FileNameList& list) {
     QStringList names;
     for (int r = 0; r < list.rowCount(); ++r)
         names << list.cellText(r, ResultColumn::Name);
@@ -86,22 +84,19 @@ private:
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 };
 
-void TestFileNameList::init()
-{
+void TestFileNameList::init() {
     m_list = std::make_unique<FileNameList>();
-    m_tester = std::make_unique<QAbstractItemModelTester>(m_list->model(),
-                                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_tester = std::make_unique<QAbstractItemModelTester>(
+        m_list->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
-void TestFileNameList::cleanup()
-{
+void TestFileNameList::cleanup() {
     m_tester.reset();
     m_list.reset();
     QLocale::setDefault(QLocale::c());
 }
 
-void TestFileNameList::numberTexts_data()
-{
+void TestFileNameList::numberTexts_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -112,8 +107,7 @@ void TestFileNameList::numberTexts_data()
     QTest::newRow("en fifteen digits") << "en_US" << 43831.123456789012 << "43831.1234567890";
 }
 
-void TestFileNameList::numberTexts()
-{
+void TestFileNameList::numberTexts() {
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, text);
@@ -126,8 +120,7 @@ void TestFileNameList::numberTexts()
     QCOMPARE(m_list->cellText(0, ResultColumn::LogFileDateRaw), text);
 }
 
-void TestFileNameList::bulkModeAnnouncesOnceAtZero()
-{
+void TestFileNameList::bulkModeAnnouncesOnceAtZero() {
     QSignalSpy inserted(m_list->model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy left(m_list.get(), &FileNameList::bulkUpdateLeft);
     m_list->enterBulkUpdate();
@@ -145,34 +138,48 @@ void TestFileNameList::bulkModeAnnouncesOnceAtZero()
     QCOMPARE(left.count(), 1);
 }
 
-void TestFileNameList::compareRules_data()
-{
+void TestFileNameList::compareRules_data() {
     QTest::addColumn<int>("column");
-    QTest::addColumn<QStringList>("a"); // Name, Path, SizeRaw, DateRaw, LogRaw, Type, Program, Dest, Char, BOM
+    QTest::addColumn<QStringList>(
+        "a"); // Name, Path, SizeRaw, DateRaw, LogRaw, Type, Program, Dest, Char, BOM
     QTest::addColumn<QStringList>("b");
     QTest::addColumn<int>("expected");
-    auto row = [](const char* n, const char* p, const char* s, const char* d, const char* l, const char* t,
-                  const char* pr, const char* de, const char* c, const char* bo) {
-        return QStringList{n, p, s, d, l, t, pr, de, c, bo};
-    };
-    const QStringList base = row("a.ged", "/x/", "10", "43831", "0", "GEDCOM 5.5", "PAF", "X", "ANSEL", "---");
-    QTest::newRow("name by tie-breaks") << 0 << base << row("b.ged", "/a/", "1", "1", "0", "A", "A", "A", "A", "A") << -1;
-    QTest::newRow("name equal, path decides") << 0 << base << row("A.GED", "/a/", "1", "1", "0", "A", "A", "A", "A", "A") << 1;
-    QTest::newRow("path natural") << 1 << row("z", "/tree2/", "", "", "0", "", "", "", "", "") << row("a", "/tree10/", "", "", "0", "", "", "", "", "") << -1;
-    QTest::newRow("size numeric") << 2 << row("a", "/", "9", "0", "0", "", "", "", "", "") << row("a", "/", "10", "0", "0", "", "", "", "", "") << -1;
-    QTest::newRow("size equal, name") << 2 << row("b", "/", "5", "0", "0", "", "", "", "", "") << row("a", "/", "5", "0", "0", "", "", "", "", "") << 1;
-    QTest::newRow("date chronological") << 4 << row("a", "/", "0", "43831", "0", "", "", "", "", "") << row("a", "/", "0", "43830.9", "0", "", "", "", "", "") << 1;
-    QTest::newRow("no log date first") << 6 << row("z", "/", "0", "0", "0", "", "", "", "", "") << row("a", "/", "0", "0", "43000", "", "", "", "", "") << -1;
-    QTest::newRow("type then log text") << 8 << row("a", "/", "0", "0", "43831.5", "T", "", "", "", "") << row("a", "/", "0", "0", "0", "T", "", "", "", "") << 1;
-    QTest::newRow("program then dest") << 9 << row("a", "/", "0", "0", "0", "", "P", "B", "", "") << row("b", "/", "0", "0", "0", "", "p", "A", "", "") << 1;
-    QTest::newRow("dest then program") << 10 << row("a", "/", "0", "0", "0", "", "B", "D", "", "") << row("b", "/", "0", "0", "0", "", "A", "D", "", "") << 1;
-    QTest::newRow("char then bom") << 11 << row("a", "/", "0", "0", "0", "", "", "", "UTF-8", "EF") << row("b", "/", "0", "0", "0", "", "", "", "UTF-8", "---") << 1;
-    QTest::newRow("bom then char") << 12 << row("b", "/", "0", "0", "0", "", "", "", "A", "X") << row("a", "/", "0", "0", "0", "", "", "", "B", "X") << -1;
+    auto row = [](const char* n, const char* p, const char* s, const char* d, const char* l,
+                  const char* t, const char* pr, const char* de, const char* c,
+                  const char* bo) { return QStringList{n, p, s, d, l, t, pr, de, c, bo}; };
+    const QStringList base =
+        row("a.ged", "/x/", "10", "43831", "0", "GEDCOM 5.5", "PAF", "X", "ANSEL", "---");
+    QTest::newRow("name by tie-breaks")
+        << 0 << base << row("b.ged", "/a/", "1", "1", "0", "A", "A", "A", "A", "A") << -1;
+    QTest::newRow("name equal, path decides")
+        << 0 << base << row("A.GED", "/a/", "1", "1", "0", "A", "A", "A", "A", "A") << 1;
+    QTest::newRow("path natural") << 1 << row("z", "/tree2/", "", "", "0", "", "", "", "", "")
+                                  << row("a", "/tree10/", "", "", "0", "", "", "", "", "") << -1;
+    QTest::newRow("size numeric") << 2 << row("a", "/", "9", "0", "0", "", "", "", "", "")
+                                  << row("a", "/", "10", "0", "0", "", "", "", "", "") << -1;
+    QTest::newRow("size equal, name") << 2 << row("b", "/", "5", "0", "0", "", "", "", "", "")
+                                      << row("a", "/", "5", "0", "0", "", "", "", "", "") << 1;
+    QTest::newRow("date chronological")
+        << 4 << row("a", "/", "0", "43831", "0", "", "", "", "", "")
+        << row("a", "/", "0", "43830.9", "0", "", "", "", "", "") << 1;
+    QTest::newRow("no log date first")
+        << 6 << row("z", "/", "0", "0", "0", "", "", "", "", "")
+        << row("a", "/", "0", "0", "43000", "", "", "", "", "") << -1;
+    QTest::newRow("type then log text")
+        << 8 << row("a", "/", "0", "0", "43831.5", "T", "", "", "", "")
+        << row("a", "/", "0", "0", "0", "T", "", "", "", "") << 1;
+    QTest::newRow("program then dest") << 9 << row("a", "/", "0", "0", "0", "", "P", "B", "", "")
+                                       << row("b", "/", "0", "0", "0", "", "p", "A", "", "") << 1;
+    QTest::newRow("dest then program") << 10 << row("a", "/", "0", "0", "0", "", "B", "D", "", "")
+                                       << row("b", "/", "0", "0", "0", "", "A", "D", "", "") << 1;
+    QTest::newRow("char then bom") << 11 << row("a", "/", "0", "0", "0", "", "", "", "UTF-8", "EF")
+                                   << row("b", "/", "0", "0", "0", "", "", "", "UTF-8", "---") << 1;
+    QTest::newRow("bom then char") << 12 << row("b", "/", "0", "0", "0", "", "", "", "A", "X")
+                                   << row("a", "/", "0", "0", "0", "", "", "", "B", "X") << -1;
     QTest::newRow("all equal") << 8 << base << base << 0;
 }
 
-void TestFileNameList::compareRules()
-{
+void TestFileNameList::compareRules() {
     QFETCH(int, column);
     QFETCH(QStringList, a);
     QFETCH(QStringList, b);
@@ -199,8 +206,7 @@ void TestFileNameList::compareRules()
     QCOMPARE(m_list->FileNameListCompareItems(1, 0), -expected);
 }
 
-void TestFileNameList::headerClickMarks()
-{
+void TestFileNameList::headerClickMarks() {
     const int path = ColumnIndex(ResultColumn::Path), size = ColumnIndex(ResultColumn::Size);
     QCOMPARE(m_list->sortColumn(), path);
     QCOMPARE(m_list->sortMark(path), SortMark::Ascend);
@@ -221,8 +227,7 @@ void TestFileNameList::headerClickMarks()
     QCOMPARE(m_list->sortColumn(), size);
 }
 
-void TestFileNameList::descendingReversesTieBreaks()
-{
+void TestFileNameList::descendingReversesTieBreaks() {
     m_list->AddResultRow(File("b", "/1/", 5));
     m_list->AddResultRow(File("a", "/2/", 5));
     m_list->AddResultRow(File("a", "/1/", 5));
@@ -236,8 +241,7 @@ void TestFileNameList::descendingReversesTieBreaks()
     QCOMPARE(m_list->cellText(1, ResultColumn::Path), QStringLiteral("/2/"));
 }
 
-void TestFileNameList::afterSortVisibleRow_data()
-{
+void TestFileNameList::afterSortVisibleRow_data() {
     QTest::addColumn<int>("focusedAfterSort");
     QTest::addColumn<int>("madeVisible");
     QTest::newRow("at 0") << 0 << 0;
@@ -246,8 +250,7 @@ void TestFileNameList::afterSortVisibleRow_data()
     QTest::newRow("further down") << 30 << 28;
 }
 
-void TestFileNameList::afterSortVisibleRow()
-{
+void TestFileNameList::afterSortVisibleRow() {
     QFETCH(int, focusedAfterSort);
     QFETCH(int, madeVisible);
     RecordingViewport viewport;
@@ -261,8 +264,7 @@ void TestFileNameList::afterSortVisibleRow()
     QCOMPARE(viewport.scrolledTo, QList<int>{madeVisible});
 }
 
-void TestFileNameList::sortWithoutFocusScrollsNothing()
-{
+void TestFileNameList::sortWithoutFocusScrollsNothing() {
     RecordingViewport viewport;
     viewport.firstOnScreen = 40;
     m_list->setViewport(&viewport);
@@ -276,8 +278,7 @@ void TestFileNameList::sortWithoutFocusScrollsNothing()
     QCOMPARE(empty.sortMark(ColumnIndex(ResultColumn::Type)), SortMark::Ascend);
 }
 
-void TestFileNameList::focusFollowsItsRowThroughSort()
-{
+void TestFileNameList::focusFollowsItsRowThroughSort() {
     m_list->AddResultRow(File("c"));
     m_list->AddResultRow(File("a"));
     m_list->AddResultRow(File("b"));
@@ -286,8 +287,7 @@ void TestFileNameList::focusFollowsItsRowThroughSort()
     QCOMPARE(m_list->cellText(*m_list->focusedRow(), ResultColumn::Name), QStringLiteral("c"));
 }
 
-void TestFileNameList::rowsAfterSortStandAtEnd()
-{
+void TestFileNameList::rowsAfterSortStandAtEnd() {
     m_list->AddResultRow(File("b"));
     m_list->AddResultRow(File("a"));
     m_list->headerClick(ColumnIndex(ResultColumn::Name));
@@ -301,8 +301,7 @@ void TestFileNameList::rowsAfterSortStandAtEnd()
     QCOMPARE(m_list->sortMark(ColumnIndex(ResultColumn::Name)), SortMark::Ascend);
 }
 
-void TestFileNameList::focusNoticeCoalesces()
-{
+void TestFileNameList::focusNoticeCoalesces() {
     FixtureTree tree;
     tree.write("a.ged", "x");
     RecordingTarget target;
@@ -319,8 +318,7 @@ void TestFileNameList::focusNoticeCoalesces()
     QVERIFY(target.open); // for the row reached last, whose file exists
 }
 
-void TestFileNameList::enableRule()
-{
+void TestFileNameList::enableRule() {
     FixtureTree tree;
     tree.write("here.ged", "x");
     tree.mkdir("folder.ged");
@@ -330,8 +328,13 @@ void TestFileNameList::enableRule()
     m_list->AddResultRow(File("deleted.ged", tree.root()));
     m_list->AddResultRow(File("gone.ged", tree.root(), 1, 43831, 43831.5));
     m_list->AddResultRow(File("folder.ged", tree.root()));
-    struct Case { int row; bool open; bool log; };
-    for (const Case c : {Case{0, true, false}, Case{1, false, false}, Case{2, false, true}, Case{3, false, false}}) {
+    struct Case {
+        int row;
+        bool open;
+        bool log;
+    };
+    for (const Case c : {Case{0, true, false}, Case{1, false, false}, Case{2, false, true},
+                         Case{3, false, false}}) {
         const int before = target.notices;
         m_list->focusRow(c.row);
         QTRY_COMPARE(target.notices, before + 1);
@@ -345,16 +348,14 @@ void TestFileNameList::enableRule()
     QCOMPARE(target.notices, before);
 }
 
-void TestFileNameList::doubleClickRunsOpen()
-{
+void TestFileNameList::doubleClickRunsOpen() {
     RecordingTarget target;
     m_list->setFileActionsTarget(&target);
     m_list->FileNameListDblClick();
     QCOMPARE(target.opens, 1);
 }
 
-void TestFileNameList::setCellTextKeepsPlace()
-{
+void TestFileNameList::setCellTextKeepsPlace() {
     m_list->AddResultRow(File("b"));
     m_list->AddResultRow(File("a"));
     m_list->headerClick(ColumnIndex(ResultColumn::LogFileDate));
@@ -362,24 +363,22 @@ void TestFileNameList::setCellTextKeepsPlace()
     QCOMPARE(Names(*m_list), (QStringList{"a", "b"}));
 }
 
-void TestFileNameList::sortAgreesWithCompareItems_data()
-{
+void TestFileNameList::sortAgreesWithCompareItems_data() {
     QTest::addColumn<int>("column");
     for (int c = 0; c < kResultColumnCount; ++c)
         if (!ResultColumnSpecs()[size_t(c)].raw)
             QTest::newRow(ResultColumnSpecs()[size_t(c)].caption) << c;
 }
 
-void TestFileNameList::sortAgreesWithCompareItems()
-{
+void TestFileNameList::sortAgreesWithCompareItems() {
     // Many ties and near-ties: the sort's cached keys must order as the comparison does.
     QFETCH(int, column);
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
     const QStringList names{"a1", "A01", "a10", "b", "B", "a2"};
     const QStringList texts{"GEDCOM 5.5", "gedcom 5.5", "GEDCOM 5.5.1", "---", ""};
     for (int i = 0; i < 120; ++i) {
-        FoundFile f = File(names[i % 6], QStringLiteral("/p%1/").arg(i % 4), i % 3, 43831 + (i % 5) * 0.5,
-                           i % 2 ? 0 : 43000.25 + i % 3);
+        FoundFile f = File(names[i % 6], QStringLiteral("/p%1/").arg(i % 4), i % 3,
+                           43831 + (i % 5) * 0.5, i % 2 ? 0 : 43000.25 + i % 3);
         f.Type = texts[i % 5];
         f.Program = texts[(i / 5) % 5];
         f.Dest = texts[(i / 2) % 5];
@@ -392,7 +391,8 @@ void TestFileNameList::sortAgreesWithCompareItems()
         const bool descending = m_list->sortMark(column) == SortMark::Descend;
         for (int r = 0; r + 1 < m_list->rowCount(); ++r) {
             const int c = m_list->FileNameListCompareItems(r, r + 1);
-            QVERIFY2(descending ? c >= 0 : c <= 0, qPrintable(QStringLiteral("rows %1 and %2").arg(r).arg(r + 1)));
+            QVERIFY2(descending ? c >= 0 : c <= 0,
+                     qPrintable(QStringLiteral("rows %1 and %2").arg(r).arg(r + 1)));
         }
     }
 }

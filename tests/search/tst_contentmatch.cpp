@@ -24,8 +24,7 @@ private Q_SLOTS:
     void fileModifiedOrZero();
 };
 
-void TestContentMatch::textContains_data()
-{
+void TestContentMatch::textContains_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("needle");
     QTest::addColumn<bool>("matchCase");
@@ -35,29 +34,47 @@ void TestContentMatch::textContains_data()
     QTest::newRow("any case") << smiths << "smith" << false << false << true;
     QTest::newRow("whole word through SMITH") << smiths << "smith" << false << true << true;
     QTest::newRow("match case") << smiths << "smith" << true << false << false;
-    QTest::newRow("whole word only Smithson") << "Smithson" << "smith" << false << true << false;
-    QTest::newRow("leading non-word") << "-smith" << "smith" << false << true << true;
-    QTest::newRow("digit blank word slash") << "1 SMITH/" << "smith" << false << true << true;
-    QTest::newRow("at the very end") << "the smith" << "smith" << false << true << true;
-    QTest::newRow("underscore after") << "smith_jones" << "smith" << false << true << true;
-    QTest::newRow("underscore before") << "jones_smith" << "smith" << false << true << true;
-    QTest::newRow("inside a word") << "blacksmith" << "smith" << false << true << false;
-    QTest::newRow("followed by letter") << "smiths" << "smith" << false << true << false;
-    QTest::newRow("longer than text") << "smit" << "smith" << false << false << false;
-    QTest::newRow("empty text") << "" << "a" << false << false << false;
-    QTest::newRow("nul cut") << QString::fromLatin1("0123456789\0smith", 16) << "smith" << false << false << false;
-    QTest::newRow("nul first") << QString::fromLatin1("\0smith", 6) << "smith" << false << false << false;
-    QTest::newRow("before nul") << QString::fromLatin1("smith\0x", 7) << "smith" << false << false << true;
-    QTest::newRow("non-word start only at 0") << "a -x" << "-x" << false << true << false;
-    QTest::newRow("non-word start at 0") << "-x y" << "-x" << false << true << true;
-    QTest::newRow("blanks as typed") << "a smith" << " smith" << false << false << true;
-    QTest::newRow("accented upper") << QStringLiteral("M\u00dcLLER") << QStringLiteral("m\u00fcller") << false << false << true;
-    QTest::newRow("combining mark is non-word") << QStringLiteral("smith\u0301") << "smith" << false << true << true;
-    QTest::newRow("partial overlap") << "aaab" << "aab" << true << false << true;
+    QTest::newRow("whole word only Smithson") << "Smithson"
+                                              << "smith" << false << true << false;
+    QTest::newRow("leading non-word") << "-smith"
+                                      << "smith" << false << true << true;
+    QTest::newRow("digit blank word slash") << "1 SMITH/"
+                                            << "smith" << false << true << true;
+    QTest::newRow("at the very end") << "the smith"
+                                     << "smith" << false << true << true;
+    QTest::newRow("underscore after") << "smith_jones"
+                                      << "smith" << false << true << true;
+    QTest::newRow("underscore before") << "jones_smith"
+                                       << "smith" << false << true << true;
+    QTest::newRow("inside a word") << "blacksmith"
+                                   << "smith" << false << true << false;
+    QTest::newRow("followed by letter") << "smiths"
+                                        << "smith" << false << true << false;
+    QTest::newRow("longer than text") << "smit"
+                                      << "smith" << false << false << false;
+    QTest::newRow("empty text") << ""
+                                << "a" << false << false << false;
+    QTest::newRow("nul cut") << QString::fromLatin1("0123456789\0smith", 16) << "smith" << false
+                             << false << false;
+    QTest::newRow("nul first") << QString::fromLatin1("\0smith", 6) << "smith" << false << false
+                               << false;
+    QTest::newRow("before nul") << QString::fromLatin1("smith\0x", 7) << "smith" << false << false
+                                << true;
+    QTest::newRow("non-word start only at 0") << "a -x"
+                                              << "-x" << false << true << false;
+    QTest::newRow("non-word start at 0") << "-x y"
+                                         << "-x" << false << true << true;
+    QTest::newRow("blanks as typed") << "a smith"
+                                     << " smith" << false << false << true;
+    QTest::newRow("accented upper")
+        << QStringLiteral("M\u00dcLLER") << QStringLiteral("m\u00fcller") << false << false << true;
+    QTest::newRow("combining mark is non-word")
+        << QStringLiteral("smith\u0301") << "smith" << false << true << true;
+    QTest::newRow("partial overlap") << "aaab"
+                                     << "aab" << true << false << true;
 }
 
-void TestContentMatch::textContains()
-{
+void TestContentMatch::textContains() {
     QFETCH(QString, text);
     QFETCH(QString, needle);
     QFETCH(bool, matchCase);
@@ -65,8 +82,7 @@ void TestContentMatch::textContains()
     QTEST(TextContains(text, needle, {matchCase, wholeWord}), "found");
 }
 
-void TestContentMatch::wordCharacters_data()
-{
+void TestContentMatch::wordCharacters_data() {
     QTest::addColumn<QChar>("c");
     QTest::addColumn<bool>("word");
     QTest::newRow("letter") << QChar(u'a') << true;
@@ -81,14 +97,12 @@ void TestContentMatch::wordCharacters_data()
     QTest::newRow("roman numeral is no decimal digit") << QChar(u'\u2160') << false;
 }
 
-void TestContentMatch::wordCharacters()
-{
+void TestContentMatch::wordCharacters() {
     QFETCH(QChar, c);
     QTEST(IsWordCharacter(c), "word");
 }
 
-void TestContentMatch::readWholeText_data()
-{
+void TestContentMatch::readWholeText_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("needle");
     QTest::addColumn<bool>("found");
@@ -98,11 +112,11 @@ void TestContentMatch::readWholeText_data()
     QTest::newRow("utf16 bom be") << QByteArray("\xFE\xFF\0s\0m\0i\0t\0h", 12) << "smith" << true;
     QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBFM\xC3\xBCller smith") << "smith" << true;
     QTest::newRow("utf8 bom invalid") << QByteArray("\xEF\xBB\xBFsmith \xC3(") << "smith" << false;
-    QTest::newRow("1252 no mark") << QByteArray("caf\xE9 smith") << QStringLiteral("caf\u00e9") << true;
+    QTest::newRow("1252 no mark") << QByteArray("caf\xE9 smith") << QStringLiteral("caf\u00e9")
+                                  << true;
 }
 
-void TestContentMatch::readWholeText()
-{
+void TestContentMatch::readWholeText() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, needle);
     FixtureTree tree;
@@ -110,8 +124,7 @@ void TestContentMatch::readWholeText()
     QTEST(TextContains(ReadWholeText(path), needle, {}), "found");
 }
 
-void TestContentMatch::readWholeTextStopsAt32MiB()
-{
+void TestContentMatch::readWholeTextStopsAt32MiB() {
     FixtureTree tree;
     const QString path = tree.write(QStringLiteral("big.ged"), "start ");
     QFile file(path);
@@ -125,14 +138,12 @@ void TestContentMatch::readWholeTextStopsAt32MiB()
     QVERIFY(!text.contains(QStringLiteral("smith")));
 }
 
-void TestContentMatch::readWholeTextMissingRaises()
-{
+void TestContentMatch::readWholeTextMissingRaises() {
     FixtureTree tree;
     QVERIFY_THROWS_EXCEPTION(FileAccessError, ReadWholeText(tree.path("none.ged")));
 }
 
-void TestContentMatch::contentTest_data()
-{
+void TestContentMatch::contentTest_data() {
     QTest::addColumn<int>("inWhat");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QByteArray>("log"); // empty: no log file
@@ -142,17 +153,18 @@ void TestContentMatch::contentTest_data()
     QTest::newRow("data: in file") << 0 << QByteArray("smith") << QByteArray() << true;
     QTest::newRow("data: only in log") << 0 << QByteArray("x") << torvexWithSmith << false;
     QTest::newRow("log: in torvex log") << 1 << QByteArray("x") << torvexWithSmith << true;
-    QTest::newRow("log: only in file") << 1 << QByteArray("smith") << torvexWithSmith.left(18) << false;
+    QTest::newRow("log: only in file")
+        << 1 << QByteArray("smith") << torvexWithSmith.left(18) << false;
     QTest::newRow("log: log not torvex") << 1 << QByteArray("x") << otherLog << false;
     QTest::newRow("log: no log") << 1 << QByteArray("smith") << QByteArray() << false;
-    QTest::newRow("log: first line searched") << 1 << QByteArray("x") << QByteArray("Torvex version smith") << true;
+    QTest::newRow("log: first line searched")
+        << 1 << QByteArray("x") << QByteArray("Torvex version smith") << true;
     QTest::newRow("all: in log") << 2 << QByteArray("x") << torvexWithSmith << true;
     QTest::newRow("all: in file") << 2 << QByteArray("smith") << otherLog << true;
     QTest::newRow("all: nowhere") << 2 << QByteArray("x") << otherLog << false;
 }
 
-void TestContentMatch::contentTest()
-{
+void TestContentMatch::contentTest() {
     QFETCH(int, inWhat);
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, log);
@@ -166,8 +178,7 @@ void TestContentMatch::contentTest()
     QTEST(ContentTest(criteria, tree.root(), QStringLiteral("smith.ged")), "matched");
 }
 
-void TestContentMatch::companionLogDate()
-{
+void TestContentMatch::companionLogDate() {
     FixtureTree tree;
     tree.write(QStringLiteral("smith.ged"), Ged55());
     tree.write(QStringLiteral("smith.ged.log"), "Torvex version 2.0\r\n");
@@ -179,8 +190,7 @@ void TestContentMatch::companionLogDate()
     QCOMPARE(date->text, DateTimeText(ToDateTimeValue(when)));
 }
 
-void TestContentMatch::companionLogThatIsAFolderIsAbsent()
-{
+void TestContentMatch::companionLogThatIsAFolderIsAbsent() {
     FixtureTree tree;
     tree.write(QStringLiteral("smith.ged"), "smith");
     tree.mkdir(QStringLiteral("smith.ged.log"));
@@ -191,16 +201,14 @@ void TestContentMatch::companionLogThatIsAFolderIsAbsent()
     QVERIFY(ContentTest(criteria, tree.root(), QStringLiteral("smith.ged")));
 }
 
-void TestContentMatch::companionLogNotTorvexHasNoDate()
-{
+void TestContentMatch::companionLogNotTorvexHasNoDate() {
     FixtureTree tree;
     tree.write(QStringLiteral("smith.ged.log"), "Other version 2.0\r\n");
     QVERIFY(!CompanionLogDate(tree.root(), QStringLiteral("smith.ged")).has_value());
     QVERIFY(!CompanionLogDate(tree.root(), QStringLiteral("jones.ged")).has_value());
 }
 
-void TestContentMatch::fileModifiedOrZero()
-{
+void TestContentMatch::fileModifiedOrZero() {
     FixtureTree tree;
     QCOMPARE(FileModifiedOrZero(tree.path("none")), 0.0);
     QCOMPARE(FileModifiedOrZero(tree.mkdir("sub")), 0.0);

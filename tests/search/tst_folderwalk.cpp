@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 namespace {
-SearchCriteria Criteria(const QString& root, const QString& type = QStringLiteral("GEDCOM Files (*.ged)"))
-{
+SearchCriteria Criteria(const QString& root,
+                        const QString& type = QStringLiteral("GEDCOM Files (*.ged)")) {
     SearchCriteria c;
     c.TypeText = type;
     c.LookIn = root;
@@ -31,19 +31,18 @@ struct RunResult {
     int found = 0;
 };
 
-RunResult Run(const SearchCriteria& criteria, std::function<void(SearchRun&)> onRow = {})
-{
+RunResult Run(const SearchCriteria& criteria, std::function<void(SearchRun&)> onRow = {}) {
     RecordingReporter reporter;
     SearchRun run(criteria, reporter, [] { return qint64(0); });
     if (onRow)
         reporter.onRow = [&](const FoundFile&) { onRow(run); };
     run.execute();
-    return {reporter.names(), reporter.rows, reporter.finalLine, run.state().fileCounter,
+    return {reporter.names(),          reporter.rows,
+            reporter.finalLine,        run.state().fileCounter,
             run.state().folderCounter, run.state().foundCounter};
 }
 
-QStringList Sorted(QStringList list)
-{
+QStringList Sorted(QStringList list) {
     list.sort();
     return list;
 }
@@ -77,28 +76,33 @@ private Q_SLOTS:
     void depthFirstOrder();
 };
 
-void TestFolderWalk::typeMasks_data()
-{
+void TestFolderWalk::typeMasks_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QStringList>("masks");
     QTest::addColumn<bool>("excludeGed");
     QTest::addColumn<bool>("excludeTvx");
     QTest::newRow("GEDCOM") << "GEDCOM Files (*.ged)" << QStringList{"*.ged"} << false << false;
     QTest::newRow("All") << "All Files (*.*)" << QStringList{"*.*"} << false << false;
-    QTest::newRow("All except ged") << "All Files except *.ged" << QStringList{"*.*"} << true << false;
-    QTest::newRow("Organize") << "Torvex Organize Files (*.tvx)" << QStringList{"*.tvx"} << false << false;
-    QTest::newRow("Torvex & GEDCOM") << "Torvex & GEDCOM Files (*.tvx,*.ged)" << QStringList{"*.tvx", "*.ged"} << false << false;
-    QTest::newRow("All except tvx and ged") << "All Files except *.tvx and *.ged" << QStringList{"*.*"} << true << true;
+    QTest::newRow("All except ged")
+        << "All Files except *.ged" << QStringList{"*.*"} << true << false;
+    QTest::newRow("Organize") << "Torvex Organize Files (*.tvx)" << QStringList{"*.tvx"} << false
+                              << false;
+    QTest::newRow("Torvex & GEDCOM")
+        << "Torvex & GEDCOM Files (*.tvx,*.ged)" << QStringList{"*.tvx", "*.ged"} << false << false;
+    QTest::newRow("All except tvx and ged")
+        << "All Files except *.tvx and *.ged" << QStringList{"*.*"} << true << true;
     QTest::newRow("no parentheses") << "*.ged" << QStringList{} << false << false;
-    QTest::newRow("blank after comma") << "x (*.ged, *.tvx)" << QStringList{"*.ged", " *.tvx"} << false << false;
-    QTest::newRow("first mask trimmed") << "x ( *.ged ,*.tvx)" << QStringList{"*.ged", "*.tvx"} << false << false;
+    QTest::newRow("blank after comma")
+        << "x (*.ged, *.tvx)" << QStringList{"*.ged", " *.tvx"} << false << false;
+    QTest::newRow("first mask trimmed")
+        << "x ( *.ged ,*.tvx)" << QStringList{"*.ged", "*.tvx"} << false << false;
     QTest::newRow("no closing parenthesis") << "x (*.ged" << QStringList{"*.ged"} << false << false;
     QTest::newRow("stops at empty piece") << "x (*.a,,*.b)" << QStringList{"*.a"} << false << false;
-    QTest::newRow("exclusion text exact case") << "all files except *.ged" << QStringList{} << false << false;
+    QTest::newRow("exclusion text exact case")
+        << "all files except *.ged" << QStringList{} << false << false;
 }
 
-void TestFolderWalk::typeMasks()
-{
+void TestFolderWalk::typeMasks() {
     QFETCH(QString, type);
     const TypeMasks m = DeriveTypeMasks(type);
     QTEST(m.masks, "masks");
@@ -106,32 +110,39 @@ void TestFolderWalk::typeMasks()
     QTEST(m.excludeTvx, "excludeTvx");
 }
 
-void TestFolderWalk::wildcard_data()
-{
+void TestFolderWalk::wildcard_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("mask");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("ext") << "smith.ged" << "*.ged" << true;
-    QTest::newRow("ext any case") << "SMITH.GED" << "*.ged" << true;
-    QTest::newRow("other ext") << "smith.ged.log" << "*.ged" << false;
-    QTest::newRow("star dot star no ext") << "README" << "*.*" << true;
-    QTest::newRow("question") << "a1.ged" << "a?.ged" << true;
-    QTest::newRow("question needs one") << "a.ged" << "a?.ged" << false;
-    QTest::newRow("leading blank mask") << "x.tvx" << " *.tvx" << false;
-    QTest::newRow("leading blank name") << " x.tvx" << " *.tvx" << true;
-    QTest::newRow("star in middle") << "tree-2020.ged" << "tree*.ged" << true;
-    QTest::newRow("backtracking") << "a.ged.ged" << "*.ged" << true;
+    QTest::newRow("ext") << "smith.ged"
+                         << "*.ged" << true;
+    QTest::newRow("ext any case") << "SMITH.GED"
+                                  << "*.ged" << true;
+    QTest::newRow("other ext") << "smith.ged.log"
+                               << "*.ged" << false;
+    QTest::newRow("star dot star no ext") << "README"
+                                          << "*.*" << true;
+    QTest::newRow("question") << "a1.ged"
+                              << "a?.ged" << true;
+    QTest::newRow("question needs one") << "a.ged"
+                                        << "a?.ged" << false;
+    QTest::newRow("leading blank mask") << "x.tvx"
+                                        << " *.tvx" << false;
+    QTest::newRow("leading blank name") << " x.tvx"
+                                        << " *.tvx" << true;
+    QTest::newRow("star in middle") << "tree-2020.ged"
+                                    << "tree*.ged" << true;
+    QTest::newRow("backtracking") << "a.ged.ged"
+                                  << "*.ged" << true;
 }
 
-void TestFolderWalk::wildcard()
-{
+void TestFolderWalk::wildcard() {
     QFETCH(QString, name);
     QFETCH(QString, mask);
     QTEST(MatchesMask(name, mask), "matches");
 }
 
-void TestFolderWalk::sizeText_data()
-{
+void TestFolderWalk::sizeText_data() {
     QTest::addColumn<qint64>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("0") << qint64(0) << "0 KB";
@@ -145,14 +156,12 @@ void TestFolderWalk::sizeText_data()
     QTest::newRow("ten digits") << qint64(1234567890) * 1024 << "1234,567,890 KB";
 }
 
-void TestFolderWalk::sizeText()
-{
+void TestFolderWalk::sizeText() {
     QFETCH(qint64, bytes);
     QTEST(SizeKBText(bytes), "text");
 }
 
-void TestFolderWalk::listingFacts()
-{
+void TestFolderWalk::listingFacts() {
     FixtureTree tree;
     tree.write("smith.ged", Ged55());
     tree.write("smith.ged.log", "Torvex version 1\r\n");
@@ -173,8 +182,7 @@ void TestFolderWalk::listingFacts()
     QCOMPARE(r.finalLine, QStringLiteral("Search ended (1 file found in 1 folder)"));
 }
 
-void TestFolderWalk::tvxBeforeGed()
-{
+void TestFolderWalk::tvxBeforeGed() {
     FixtureTree tree;
     tree.write("b.ged", Ged55());
     tree.write("a.tvx", "; This is a Torvex organize file\r\n");
@@ -183,8 +191,7 @@ void TestFolderWalk::tvxBeforeGed()
     QCOMPARE(r.rows[0].Type, QStringLiteral("Torvex Organize file"));
 }
 
-void TestFolderWalk::maskWithoutParenthesesListsNothing()
-{
+void TestFolderWalk::maskWithoutParenthesesListsNothing() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("sub/b.ged", Ged55());
@@ -193,8 +200,7 @@ void TestFolderWalk::maskWithoutParenthesesListsNothing()
     QCOMPARE(r.finalLine, QStringLiteral("Search ended (0 files found in 2 folders)"));
 }
 
-void TestFolderWalk::blankAfterCommaKeptInSecondMask()
-{
+void TestFolderWalk::blankAfterCommaKeptInSecondMask() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("b.tvx", Ged55());
@@ -203,8 +209,7 @@ void TestFolderWalk::blankAfterCommaKeptInSecondMask()
     QCOMPARE(r.names, (QStringList{"a.ged", " c.tvx"}));
 }
 
-void TestFolderWalk::exclusions()
-{
+void TestFolderWalk::exclusions() {
     FixtureTree tree;
     tree.write("smith.GED", Ged55());
     tree.write("jones.ged", Ged55());
@@ -216,8 +221,7 @@ void TestFolderWalk::exclusions()
     QCOMPARE(exceptBoth.names, (QStringList{"notes.txt"}));
 }
 
-void TestFolderWalk::hiddenFilesAndFolders()
-{
+void TestFolderWalk::hiddenFilesAndFolders() {
     FixtureTree tree;
     tree.write(".hidden.ged", Ged55());
     tree.write(".secret/inner.ged", Ged55());
@@ -226,8 +230,7 @@ void TestFolderWalk::hiddenFilesAndFolders()
     QCOMPARE(r.folders, 2);
 }
 
-void TestFolderWalk::specialFilesSkipped()
-{
+void TestFolderWalk::specialFilesSkipped() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     QVERIFY(::mkfifo(tree.path("pipe.ged").toLocal8Bit().constData(), 0600) == 0);
@@ -245,8 +248,7 @@ void TestFolderWalk::specialFilesSkipped()
     QCOMPARE(r.files, 1);
 }
 
-void TestFolderWalk::folderLinkLoopEnds()
-{
+void TestFolderWalk::folderLinkLoopEnds() {
     FixtureTree tree;
     tree.write("sub/a.ged", Ged55());
     QVERIFY(QFile::link(tree.root(), tree.path("sub/loop")));
@@ -256,8 +258,7 @@ void TestFolderWalk::folderLinkLoopEnds()
     QCOMPARE(r.folders, 2);
 }
 
-void TestFolderWalk::fileLinkExaminedBrokenLinkSkipped()
-{
+void TestFolderWalk::fileLinkExaminedBrokenLinkSkipped() {
     FixtureTree tree;
     tree.write("real.txt", Ged55());
     QVERIFY(QFile::link(tree.path("real.txt"), tree.path("linked.ged")));
@@ -268,8 +269,7 @@ void TestFolderWalk::fileLinkExaminedBrokenLinkSkipped()
     QCOMPARE(r.files, 1);
 }
 
-void TestFolderWalk::nameFilter()
-{
+void TestFolderWalk::nameFilter() {
     FixtureTree tree;
     tree.write("Smith.ged", Ged55());
     tree.write("blacksmith.GED", Ged55());
@@ -283,8 +283,7 @@ void TestFolderWalk::nameFilter()
     QVERIFY(Run(c).names.isEmpty());
 }
 
-void TestFolderWalk::organizeFileRule()
-{
+void TestFolderWalk::organizeFileRule() {
     FixtureTree tree;
     tree.write("family.tvx", "; This is a Torvex organize file\r\n");
     QByteArray wide;
@@ -296,14 +295,14 @@ void TestFolderWalk::organizeFileRule()
     const RunResult r = Run(Criteria(tree.root(), "All Files (*.*)"));
     QCOMPARE(Sorted(r.names), (QStringList{"family.tvx", "other.tvx", "wide.tvx"}));
     for (const FoundFile& f : r.rows) {
-        const QString expected = f.Name == QLatin1String("other.tvx") ? QStringLiteral("Nothing found")
-                                                                     : QStringLiteral("Torvex Organize file");
+        const QString expected = f.Name == QLatin1String("other.tvx")
+                                     ? QStringLiteral("Nothing found")
+                                     : QStringLiteral("Torvex Organize file");
         QCOMPARE(f.Type, expected);
     }
 }
 
-void TestFolderWalk::candidateRuleUnderAllFiles()
-{
+void TestFolderWalk::candidateRuleUnderAllFiles() {
     FixtureTree tree;
     tree.write("notes.txt", "hello");
     tree.write("notes.ged", "hello");
@@ -316,8 +315,7 @@ void TestFolderWalk::candidateRuleUnderAllFiles()
             QCOMPARE(f.Type, QStringLiteral("Nothing found"));
 }
 
-void TestFolderWalk::noSubfolders()
-{
+void TestFolderWalk::noSubfolders() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("sub/b.ged", Ged55());
@@ -328,8 +326,7 @@ void TestFolderWalk::noSubfolders()
     QCOMPARE(r.folders, 1);
 }
 
-void TestFolderWalk::stopMidWalk()
-{
+void TestFolderWalk::stopMidWalk() {
     FixtureTree tree;
     for (int i = 0; i < 5; ++i)
         tree.write(QStringLiteral("f%1.ged").arg(i), Ged55());
@@ -347,8 +344,7 @@ void TestFolderWalk::stopMidWalk()
     QCOMPARE(r.finalLine, QStringLiteral("Search cancelled (2 files found in 1 folder)"));
 }
 
-void TestFolderWalk::unreadableFileSkipped()
-{
+void TestFolderWalk::unreadableFileSkipped() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("b.ged", Ged55());
@@ -360,8 +356,7 @@ void TestFolderWalk::unreadableFileSkipped()
     QCOMPARE(r.names, (QStringList{"b.ged"}));
 }
 
-void TestFolderWalk::searchChangesNothing()
-{
+void TestFolderWalk::searchChangesNothing() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("b.tvx", "; This is a Torvex x");
@@ -375,7 +370,8 @@ void TestFolderWalk::searchChangesNothing()
             QFile f(it.filePath());
             f.open(QIODevice::ReadOnly);
             facts << it.filePath() + QLatin1Char(' ') +
-                         QString::number(it.fileInfo().lastModified().toMSecsSinceEpoch()) + QLatin1Char(' ') +
+                         QString::number(it.fileInfo().lastModified().toMSecsSinceEpoch()) +
+                         QLatin1Char(' ') +
                          QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
         }
         facts.sort();
@@ -390,8 +386,7 @@ void TestFolderWalk::searchChangesNothing()
     QCOMPARE(snapshot(), before);
 }
 
-void TestFolderWalk::depthFirstOrder()
-{
+void TestFolderWalk::depthFirstOrder() {
     FixtureTree tree;
     tree.write("a/x.ged", Ged55());
     tree.write("a/b/y.ged", Ged55());
@@ -399,7 +394,8 @@ void TestFolderWalk::depthFirstOrder()
     tree.write("top.ged", Ged55());
     const RunResult r = Run(Criteria(tree.root()));
     QCOMPARE(r.names.first(), QStringLiteral("top.ged")); // a folder's files before its subfolders
-    const int x = r.names.indexOf("x.ged"), y = r.names.indexOf("y.ged"), z = r.names.indexOf("z.ged");
+    const int x = r.names.indexOf("x.ged"), y = r.names.indexOf("y.ged"),
+              z = r.names.indexOf("z.ged");
     QVERIFY(x < y);
     QVERIFY(z < x || z > y); // a/ is walked completely before or after c/, never interleaved
     QCOMPARE(r.folders, 4);

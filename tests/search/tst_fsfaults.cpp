@@ -15,8 +15,8 @@
 #include <unistd.h>
 
 namespace {
-SearchCriteria Criteria(const QString& root, const QString& type = QStringLiteral("GEDCOM Files (*.ged)"))
-{
+SearchCriteria Criteria(const QString& root,
+                        const QString& type = QStringLiteral("GEDCOM Files (*.ged)")) {
     SearchCriteria c;
     c.TypeText = type;
     c.LookIn = root;
@@ -38,8 +38,7 @@ public:
     void focusFirstRow() override {}
 };
 
-long PeakRssKb()
-{
+long PeakRssKb() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
@@ -49,7 +48,9 @@ long PeakRssKb()
     return 0;
 }
 
-bool RunningAsRoot() { return ::geteuid() == 0; }
+bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
 } // namespace
 
 class TestFsFaults : public QObject {
@@ -65,8 +66,7 @@ private Q_SLOTS:
     void sparseFileOfFourGiB();
 };
 
-void TestFsFaults::fileVanishesBetweenListingAndOpening()
-{
+void TestFsFaults::fileVanishesBetweenListingAndOpening() {
     FixtureTree tree;
     for (int i = 0; i < 20; ++i)
         tree.write(QStringLiteral("f%1.ged").arg(i), Ged55());
@@ -83,8 +83,7 @@ void TestFsFaults::fileVanishesBetweenListingAndOpening()
     QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (1 file found in 1 folder)"));
 }
 
-void TestFsFaults::folderRemovedWhileInside()
-{
+void TestFsFaults::folderRemovedWhileInside() {
     FixtureTree tree;
     for (int i = 0; i < 10; ++i)
         tree.write(QStringLiteral("sub/f%1.ged").arg(i), Ged55());
@@ -105,8 +104,7 @@ void TestFsFaults::folderRemovedWhileInside()
     QVERIFY(reporter.names().contains(QStringLiteral("y.ged"))); // the walk went on after the loss
 }
 
-void TestFsFaults::unreadableFileAndFolder()
-{
+void TestFsFaults::unreadableFileAndFolder() {
     if (RunningAsRoot())
         QSKIP("running as root, who reads every file and folder: permissions cannot be taken away");
     FixtureTree tree;
@@ -118,20 +116,21 @@ void TestFsFaults::unreadableFileAndFolder()
     RecordingReporter reporter;
     SearchRun run(Criteria(tree.root()), reporter);
     run.execute();
-    QFile::setPermissions(tree.path("closed"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(tree.path("closed"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(reporter.names(), QStringList{"open.ged"});
     QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (1 file found in 2 folders)"));
 }
 
-void TestFsFaults::namesThatAreNotUtf8()
-{
+void TestFsFaults::namesThatAreNotUtf8() {
     FixtureTree tree;
     const QByteArray folder = QFile::encodeName(tree.root());
     const QByteArray name = "M\xfcller.ged"; // Latin-1, as an old program wrote it
     for (const QByteArray& file : {name, name + ".log"}) {
         const int fd = ::open((folder + file).constData(), O_CREAT | O_WRONLY, 0600);
         QVERIFY(fd >= 0);
-        const QByteArray bytes = file.endsWith(".log") ? QByteArray("Torvex version 1\r\n") : Ged55();
+        const QByteArray bytes =
+            file.endsWith(".log") ? QByteArray("Torvex version 1\r\n") : Ged55();
         QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
         ::close(fd);
     }
@@ -149,8 +148,7 @@ void TestFsFaults::namesThatAreNotUtf8()
     QCOMPARE(AnalyzeGedcomHeader(row.Path + row.Name).Type, QStringLiteral("GEDCOM 5.5"));
 }
 
-void TestFsFaults::deepTreeAndLongPaths()
-{
+void TestFsFaults::deepTreeAndLongPaths() {
     // 2,000 folders deep, each name 20 characters: the full path is far beyond PATH_MAX.
     FixtureTree tree;
     const QByteArray level(20, 'd');
@@ -163,9 +161,11 @@ void TestFsFaults::deepTreeAndLongPaths()
         fd = next;
         QVERIFY(fd >= 0);
         if (depth == 100 || depth == 2000) {
-            const int file = ::openat(fd, depth == 100 ? "middle.ged" : "bottom.ged", O_CREAT | O_WRONLY, 0600);
+            const int file =
+                ::openat(fd, depth == 100 ? "middle.ged" : "bottom.ged", O_CREAT | O_WRONLY, 0600);
             QVERIFY(file >= 0);
-            QCOMPARE(::write(file, Ged55().constData(), size_t(Ged55().size())), ssize_t(Ged55().size()));
+            QCOMPARE(::write(file, Ged55().constData(), size_t(Ged55().size())),
+                     ssize_t(Ged55().size()));
             ::close(file);
         }
     }
@@ -193,8 +193,7 @@ void TestFsFaults::deepTreeAndLongPaths()
     ::close(top);
 }
 
-void TestFsFaults::manyFilesInOneFolder()
-{
+void TestFsFaults::manyFilesInOneFolder() {
     // 200,000 files: the walk streams the listing, so its memory does not grow with the folder.
     FixtureTree tree;
     const QByteArray folder = QFile::encodeName(tree.root());
@@ -213,13 +212,14 @@ void TestFsFaults::manyFilesInOneFolder()
     const long growth = PeakRssKb() - before;
     QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (0 files found in 1 folder)"));
 #if defined(__SANITIZE_ADDRESS__)
-    QSKIP("AddressSanitizer keeps freed memory in quarantine: the peak says nothing about the walk here");
+    QSKIP("AddressSanitizer keeps freed memory in quarantine: the peak says nothing about the walk "
+          "here");
 #endif
-    QVERIFY2(growth < 16 * 1024, qPrintable(QStringLiteral("peak memory grew by %1 KB").arg(growth)));
+    QVERIFY2(growth < 16 * 1024,
+             qPrintable(QStringLiteral("peak memory grew by %1 KB").arg(growth)));
 }
 
-void TestFsFaults::sparseFileOfFourGiB()
-{
+void TestFsFaults::sparseFileOfFourGiB() {
     FixtureTree tree;
     const QString path = tree.write("huge.ged", Ged55());
     QFile file(path);
@@ -234,7 +234,8 @@ void TestFsFaults::sparseFileOfFourGiB()
     RecordingReporter reporter;
     SearchRun run(c, reporter);
     run.execute();
-    QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (0 out of 1 file found in 1 folder)"));
+    QCOMPARE(reporter.finalLine,
+             QStringLiteral("Search ended (0 out of 1 file found in 1 folder)"));
 }
 
 QTEST_GUILESS_MAIN(TestFsFaults)

@@ -18,8 +18,7 @@ private Q_SLOTS:
     void recentList();
 };
 
-void TestSearchRun::statusLines_data()
-{
+void TestSearchRun::statusLines_data() {
     QTest::addColumn<int>("found");
     QTest::addColumn<int>("files");
     QTest::addColumn<int>("folders");
@@ -27,19 +26,21 @@ void TestSearchRun::statusLines_data()
     QTest::addColumn<QString>("progress");
     QTest::addColumn<QString>("final");
     QTest::newRow("no text") << -1 << 1 << 1 << false
-        << "Searching (1 file found in 1 folder) ... /fam/smith.ged" << "Search ended (1 file found in 1 folder)";
+                             << "Searching (1 file found in 1 folder) ... /fam/smith.ged"
+                             << "Search ended (1 file found in 1 folder)";
     QTest::newRow("text") << 2 << 7 << 3 << false
-        << "Searching (2 out of 7 files found in 3 folders) ... /fam/smith.ged"
-        << "Search ended (2 out of 7 files found in 3 folders)";
-    QTest::newRow("no text stopped") << -1 << 0 << 2 << true
-        << "Searching (0 files found in 2 folders) ... /fam/smith.ged" << "Search cancelled (0 files found in 2 folders)";
-    QTest::newRow("text stopped") << 0 << 4 << 2 << true
+                          << "Searching (2 out of 7 files found in 3 folders) ... /fam/smith.ged"
+                          << "Search ended (2 out of 7 files found in 3 folders)";
+    QTest::newRow("no text stopped")
+        << -1 << 0 << 2 << true << "Searching (0 files found in 2 folders) ... /fam/smith.ged"
+        << "Search cancelled (0 files found in 2 folders)";
+    QTest::newRow("text stopped")
+        << 0 << 4 << 2 << true
         << "Searching (0 out of 4 files found in 2 folders) ... /fam/smith.ged"
         << "Search cancelled (0 out of 4 files found in 2 folders)";
 }
 
-void TestSearchRun::statusLines()
-{
+void TestSearchRun::statusLines() {
     QFETCH(int, found);
     QFETCH(int, files);
     QFETCH(int, folders);
@@ -55,8 +56,7 @@ void TestSearchRun::statusLines()
     QTEST(FinalStatusLine(state), "final");
 }
 
-void TestSearchRun::handOverOrder()
-{
+void TestSearchRun::handOverOrder() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     SearchCriteria c;
@@ -65,11 +65,11 @@ void TestSearchRun::handOverOrder()
     RecordingReporter reporter;
     SearchRun run(c, reporter, [] { return qint64(0); });
     run.execute();
-    QCOMPARE(reporter.calls, (QStringList{"clear", "enter", "row a.ged", "leave", "final", "recent", "focus"}));
+    QCOMPARE(reporter.calls,
+             (QStringList{"clear", "enter", "row a.ged", "leave", "final", "recent", "focus"}));
 }
 
-void TestSearchRun::quickRunShowsNoProgress()
-{
+void TestSearchRun::quickRunShowsNoProgress() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     SearchCriteria c;
@@ -83,8 +83,7 @@ void TestSearchRun::quickRunShowsNoProgress()
     QVERIFY(reporter.progressLines.isEmpty());
 }
 
-void TestSearchRun::progressEveryMoreThan250ms()
-{
+void TestSearchRun::progressEveryMoreThan250ms() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("b.ged", Ged55());
@@ -98,13 +97,14 @@ void TestSearchRun::progressEveryMoreThan250ms()
     run.execute();
     // On entering the folder, then after each of the two files.
     QCOMPARE(reporter.progressLines.size(), 3);
-    QCOMPARE(reporter.progressLines[0], QStringLiteral("Searching (0 out of 0 files found in 0 folders) ... ") + tree.root());
-    QVERIFY(reporter.progressLines[2].startsWith(QStringLiteral("Searching (2 out of 2 files found in 1 folder) ... ") + tree.root()));
+    QCOMPARE(reporter.progressLines[0],
+             QStringLiteral("Searching (0 out of 0 files found in 0 folders) ... ") + tree.root());
+    QVERIFY(reporter.progressLines[2].startsWith(
+        QStringLiteral("Searching (2 out of 2 files found in 1 folder) ... ") + tree.root()));
     QVERIFY(reporter.progressLines[2].endsWith(QLatin1String(".ged")));
 }
 
-void TestSearchRun::contentCountsAndFinalLine()
-{
+void TestSearchRun::contentCountsAndFinalLine() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("b.ged", Ged55());
@@ -117,13 +117,13 @@ void TestSearchRun::contentCountsAndFinalLine()
     RecordingReporter reporter;
     SearchRun run(c, reporter);
     run.execute();
-    QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (0 out of 4 files found in 2 folders)"));
+    QCOMPARE(reporter.finalLine,
+             QStringLiteral("Search ended (0 out of 4 files found in 2 folders)"));
     for (const QString& line : reporter.progressLines)
         QVERIFY(line.contains(QLatin1String(" out of ")));
 }
 
-void TestSearchRun::missingLookInEndsNormally()
-{
+void TestSearchRun::missingLookInEndsNormally() {
     SearchCriteria c;
     c.TypeText = QStringLiteral("GEDCOM Files (*.ged)");
     c.LookIn = QStringLiteral("/no/such/folder/");
@@ -133,8 +133,7 @@ void TestSearchRun::missingLookInEndsNormally()
     QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (0 files found in 1 folder)"));
 }
 
-void TestSearchRun::recentList_data()
-{
+void TestSearchRun::recentList_data() {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("after");
@@ -146,18 +145,20 @@ void TestSearchRun::recentList_data()
     tenAfter.removeLast();
     QTest::newRow("empty list") << QStringList{} << "a" << QStringList{"a"};
     QTest::newRow("new on top") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
-    QTest::newRow("known moves up") << QStringList{"a", "b", "c"} << "c" << QStringList{"c", "a", "b"};
-    QTest::newRow("case change") << QStringList{"x", "smith"} << "SMITH" << QStringList{"SMITH", "x"};
+    QTest::newRow("known moves up")
+        << QStringList{"a", "b", "c"} << "c" << QStringList{"c", "a", "b"};
+    QTest::newRow("case change") << QStringList{"x", "smith"} << "SMITH"
+                                 << QStringList{"SMITH", "x"};
     QTest::newRow("ten and a new one") << ten << "new" << tenAfter;
     QTest::newRow("ten and a known one") << ten << "e10" << (QStringList{"e10"} + ten.mid(0, 9));
     QTest::newRow("blanks only") << QStringList{"a"} << "   " << QStringList{"a"};
     QTest::newRow("empty text") << QStringList{"a"} << "" << QStringList{"a"};
-    QTest::newRow("leading blank differs") << QStringList{"smith"} << " smith" << QStringList{" smith", "smith"};
+    QTest::newRow("leading blank differs")
+        << QStringList{"smith"} << " smith" << QStringList{" smith", "smith"};
     QTest::newRow("already first") << QStringList{"a", "b"} << "a" << QStringList{"a", "b"};
 }
 
-void TestSearchRun::recentList()
-{
+void TestSearchRun::recentList() {
     QFETCH(QStringList, before);
     QFETCH(QString, text);
     UpdateRecentList(before, text);

@@ -19,8 +19,7 @@ public:
     QString path(const QString& relative) const { return root() + relative; }
 
     // Writes bytes to a file below the root, making its folders; returns its full path.
-    QString write(const QString& relative, const QByteArray& bytes) const
-    {
+    QString write(const QString& relative, const QByteArray& bytes) const {
         const QString full = path(relative);
         QDir().mkpath(QFileInfo(full).absolutePath());
         QFile file(full);
@@ -31,14 +30,12 @@ public:
         return full;
     }
 
-    QString mkdir(const QString& relative) const
-    {
+    QString mkdir(const QString& relative) const {
         QDir().mkpath(path(relative));
         return path(relative) + QLatin1Char('/');
     }
 
-    void setModified(const QString& relative, const QDateTime& when) const
-    {
+    void setModified(const QString& relative, const QDateTime& when) const {
         QFile file(path(relative));
         if (!file.open(QIODevice::ReadWrite) ||
             !file.setFileTime(when, QFileDevice::FileModificationTime))
@@ -49,4 +46,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-inline QByteArray Ged55() { return "0 HEAD\r\n1 GEDC\r\n2 VERS 5.5\r\n0 TRLR\r\n"; }
+inline QByteArray Ged55() {
+    return "0 HEAD\r\n1 GEDC\r\n2 VERS 5.5\r\n0 TRLR\r\n";
+}

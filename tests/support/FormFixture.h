@@ -23,8 +23,7 @@ public:
     QString startedAt;
     bool browseButtonEnabledWhileOpen = true;
     QWidget* form = nullptr;
-    std::optional<QString> pickFolder(QWidget* parent, const QString& start) override
-    {
+    std::optional<QString> pickFolder(QWidget* parent, const QString& start) override {
         startedAt = start;
         if (auto* f = qobject_cast<TFindFileForm*>(parent))
             browseButtonEnabledWhileOpen = f->BrowseButton->isEnabled();
@@ -43,8 +42,7 @@ public:
 
     void installCompanion() { QDir(config.path()).mkpath(QStringLiteral("Software/Torvex")); }
 
-    std::unique_ptr<TFindFileForm> makeForm()
-    {
+    std::unique_ptr<TFindFileForm> makeForm() {
         FormServices services;
         services.settings = medium.get();
         services.warnings = &warnings;
@@ -55,19 +53,16 @@ public:
         return std::make_unique<TFindFileForm>(services);
     }
 
-    QString stored(const QString& section, const QString& name)
-    {
+    QString stored(const QString& section, const QString& name) {
         QString v;
         medium->readText(QStringLiteral("\\Software\\Torvex-Quendal") + section, name, v);
         return v;
     }
-    bool has(const QString& section, const QString& name)
-    {
+    bool has(const QString& section, const QString& name) {
         QString v;
         return medium->readText(QStringLiteral("\\Software\\Torvex-Quendal") + section, name, v);
     }
-    void store(const QString& name, const QString& value)
-    {
+    void store(const QString& name, const QString& value) {
         medium->writeText(QStringLiteral("\\Software\\Torvex-Quendal\\FindFiles"), name, value);
     }
 };

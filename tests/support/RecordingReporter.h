@@ -19,28 +19,24 @@ public:
     void clearRows() override { calls << QStringLiteral("clear"); }
     void enterBulkUpdate() override { calls << QStringLiteral("enter"); }
     void leaveBulkUpdate() override { calls << QStringLiteral("leave"); }
-    void addRow(const FoundFile& row) override
-    {
+    void addRow(const FoundFile& row) override {
         calls << QStringLiteral("row ") + row.Name;
         rows << row;
         if (onRow)
             onRow(row);
     }
-    void showProgress(const QString& line) override
-    {
+    void showProgress(const QString& line) override {
         calls << QStringLiteral("progress");
         progressLines << line;
     }
-    void showFinalStatus(const QString& line) override
-    {
+    void showFinalStatus(const QString& line) override {
         calls << QStringLiteral("final");
         finalLine = line;
     }
     void updateRecentLists() override { calls << QStringLiteral("recent"); }
     void focusFirstRow() override { calls << QStringLiteral("focus"); }
 
-    QStringList names() const
-    {
+    QStringList names() const {
         QStringList list;
         for (const FoundFile& f : rows)
             list << f.Name;
