@@ -29,41 +29,51 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     return text;
 }
 
+int Utf8SequenceAt(QByteArrayView bytes, qsizetype i, char32_t& codePoint) {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char b0 = in[i];
+    int length;
+    char32_t min;
+    if (b0 < 0x80) {
+        codePoint = b0;
+        return 1;
+    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
+        length = 2, codePoint = b0 & 0x1F, min = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        length = 3, codePoint = b0 & 0x0F, min = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        length = 4, codePoint = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - i < length)
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        const unsigned char b = in[i + k];
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (b & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not well formed.
+    if (codePoint < min || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 QString DecodeUtf8Strict(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized); // never more code units than bytes
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     qsizetype n = 0;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
     qsizetype i = 0;
-    while (i < size) {
-        const unsigned char b0 = in[i];
-        if (b0 < 0x80) {
-            out[n++] = b0;
-            ++i;
+    while (i < bytes.size()) {
+        if (in[i] < 0x80) { // the common case, without a call
+            out[n++] = in[i++];
             continue;
         }
-        int length;
-        char32_t cp;
-        char32_t min;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            length = 2, cp = b0 & 0x1F, min = 0x80;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            length = 3, cp = b0 & 0x0F, min = 0x800;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            length = 4, cp = b0 & 0x07, min = 0x10000;
-        } else {
-            return {};
-        }
-        if (size - i < length)
-            return {};
-        for (int k = 1; k < length; ++k) {
-            const unsigned char b = in[i + k];
-            if ((b & 0xC0) != 0x80)
-                return {};
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        char32_t cp = 0;
+        const int length = Utf8SequenceAt(bytes, i, cp);
+        if (length == 0)
             return {};
         if (cp >= 0x10000) {
             cp -= 0x10000;
@@ -124,9 +134,7 @@ int ByteOrderMarkLength(ByteOrderMark mark) {
     return 0;
 }
 
-QString DecodeByMark(QByteArrayView bytes) {
-    const ByteOrderMark mark = DetectByteOrderMark(bytes);
-    const QByteArrayView body = bytes.sliced(ByteOrderMarkLength(mark));
+QString DecodeAfterMark(QByteArrayView body, ByteOrderMark mark) {
     switch (mark) {
     case ByteOrderMark::Utf16LE:
         return DecodeUtf16LE(body);
@@ -138,4 +146,9 @@ QString DecodeByMark(QByteArrayView bytes) {
         break;
     }
     return DecodeWindows1252(body);
+}
+
+QString DecodeByMark(QByteArrayView bytes) {
+    const ByteOrderMark mark = DetectByteOrderMark(bytes);
+    return DecodeAfterMark(bytes.sliced(ByteOrderMarkLength(mark)), mark);
 }

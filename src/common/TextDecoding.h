@@ -13,6 +13,10 @@ QString DecodeWindows1252(QByteArrayView bytes);
 // sequence makes the whole text empty.
 QString DecodeUtf8Strict(QByteArrayView bytes);
 
+// The length of the well-formed UTF-8 sequence that starts at bytes[i], with the code point it
+// stands for; 0 when none starts there.
+int Utf8SequenceAt(QByteArrayView bytes, qsizetype i, char32_t& codePoint);
+
 // Two bytes per code unit; an odd last byte is dropped.
 QString DecodeUtf16LE(QByteArrayView bytes);
 QString DecodeUtf16BE(QByteArrayView bytes);
@@ -25,3 +29,6 @@ int ByteOrderMarkLength(ByteOrderMark mark);
 
 // Decodes by the mark, skipping it; Windows-1252 when there is none.
 QString DecodeByMark(QByteArrayView bytes);
+
+// Decodes the bytes that follow a mark, in the mark's encoding (Windows-1252 for none).
+QString DecodeAfterMark(QByteArrayView body, ByteOrderMark mark);

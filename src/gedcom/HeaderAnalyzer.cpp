@@ -49,20 +49,6 @@ QString DescribeMark(ByteOrderMark mark) {
     return kDashes;
 }
 
-QString DecodeWindowBody(QByteArrayView body, ByteOrderMark mark) {
-    switch (mark) {
-    case ByteOrderMark::Utf16LE:
-        return DecodeUtf16LE(body);
-    case ByteOrderMark::Utf16BE:
-        return DecodeUtf16BE(body);
-    case ByteOrderMark::Utf8:
-        return DecodeUtf8Strict(body);
-    case ByteOrderMark::None:
-        break;
-    }
-    return DecodeWindows1252(body);
-}
-
 // Working state of one analysis.
 struct HeaderWalk {
     HeaderInfo info;
@@ -178,7 +164,7 @@ HeaderInfo AnalyzeGedcomHeaderWindow(QByteArrayView window, const QString& exten
     if (mark == ByteOrderMark::None)
         decoded = DecodeMarklessWindow(window, dotGed);
     else
-        decoded.text = DecodeWindowBody(window.sliced(ByteOrderMarkLength(mark)), mark);
+        decoded.text = DecodeAfterMark(window.sliced(ByteOrderMarkLength(mark)), mark);
     QString& text = decoded.text;
 
     QString baseType = NothingFoundType();

@@ -1,36 +1,6 @@
 #include "NativePath.h"
 
-namespace {
-// Length of the well-formed UTF-8 sequence at in[i], or 0 when it is not one.
-int WellFormedLength(const unsigned char* in, qsizetype size, qsizetype i, char32_t& cp) {
-    const unsigned char b0 = in[i];
-    int length;
-    char32_t min;
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (size - i < length)
-        return 0;
-    for (int k = 1; k < length; ++k) {
-        const unsigned char b = in[i + k];
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return length;
-}
-} // namespace
+#include "TextDecoding.h"
 
 QString DecodeNativePath(QByteArrayView bytes) {
     QString text;
@@ -39,7 +9,7 @@ QString DecodeNativePath(QByteArrayView bytes) {
     qsizetype i = 0;
     while (i < bytes.size()) {
         char32_t cp = 0;
-        const int length = WellFormedLength(in, bytes.size(), i, cp);
+        const int length = Utf8SequenceAt(bytes, i, cp);
         if (length == 0) {
             text += QChar(char16_t(0xDC00 + in[i]));
             ++i;

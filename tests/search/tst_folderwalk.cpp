@@ -14,14 +14,6 @@
 #include <unistd.h>
 
 namespace {
-SearchCriteria Criteria(const QString& root,
-                        const QString& type = QStringLiteral("GEDCOM Files (*.ged)")) {
-    SearchCriteria c;
-    c.TypeText = type;
-    c.LookIn = root;
-    return c;
-}
-
 struct RunResult {
     QStringList names;
     QList<FoundFile> rows;
@@ -166,7 +158,7 @@ void TestFolderWalk::listingFacts() {
     tree.write("smith.ged", Ged55());
     tree.write("smith.ged.log", "Torvex version 1\r\n");
     tree.setModified("smith.ged", QDateTime(QDate(2020, 1, 2), QTime(13, 4, 5, 900)));
-    const RunResult r = Run(Criteria(tree.root()));
+    const RunResult r = Run(CriteriaFor(tree.root()));
     QCOMPARE(r.rows.size(), 1);
     const FoundFile& f = r.rows.first();
     QCOMPARE(f.Name, QStringLiteral("smith.ged"));
@@ -186,7 +178,7 @@ void TestFolderWalk::tvxBeforeGed() {
     FixtureTree tree;
     tree.write("b.ged", Ged55());
     tree.write("a.tvx", "; This is a Torvex organize file\r\n");
-    const RunResult r = Run(Criteria(tree.root(), "Torvex & GEDCOM Files (*.tvx,*.ged)"));
+    const RunResult r = Run(CriteriaFor(tree.root(), "Torvex & GEDCOM Files (*.tvx,*.ged)"));
     QCOMPARE(r.names, (QStringList{"a.tvx", "b.ged"}));
     QCOMPARE(r.rows[0].Type, QStringLiteral("Torvex Organize file"));
 }
@@ -195,7 +187,7 @@ void TestFolderWalk::maskWithoutParenthesesListsNothing() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("sub/b.ged", Ged55());
-    const RunResult r = Run(Criteria(tree.root(), "*.ged"));
+    const RunResult r = Run(CriteriaFor(tree.root(), "*.ged"));
     QVERIFY(r.names.isEmpty());
     QCOMPARE(r.finalLine, QStringLiteral("Search ended (0 files found in 2 folders)"));
 }
@@ -205,7 +197,7 @@ void TestFolderWalk::blankAfterCommaKeptInSecondMask() {
     tree.write("a.ged", Ged55());
     tree.write("b.tvx", Ged55());
     tree.write(" c.tvx", Ged55());
-    const RunResult r = Run(Criteria(tree.root(), "Mine (*.ged, *.tvx)"));
+    const RunResult r = Run(CriteriaFor(tree.root(), "Mine (*.ged, *.tvx)"));
     QCOMPARE(r.names, (QStringList{"a.ged", " c.tvx"}));
 }
 
@@ -215,9 +207,9 @@ void TestFolderWalk::exclusions() {
     tree.write("jones.ged", Ged55());
     tree.write("smith.tvx", "nothing");
     tree.write("notes.txt", Ged55());
-    const RunResult exceptGed = Run(Criteria(tree.root(), "All Files except *.ged"));
+    const RunResult exceptGed = Run(CriteriaFor(tree.root(), "All Files except *.ged"));
     QCOMPARE(Sorted(exceptGed.names), (QStringList{"notes.txt", "smith.tvx"}));
-    const RunResult exceptBoth = Run(Criteria(tree.root(), "All Files except *.tvx and *.ged"));
+    const RunResult exceptBoth = Run(CriteriaFor(tree.root(), "All Files except *.tvx and *.ged"));
     QCOMPARE(exceptBoth.names, (QStringList{"notes.txt"}));
 }
 
@@ -225,7 +217,7 @@ void TestFolderWalk::hiddenFilesAndFolders() {
     FixtureTree tree;
     tree.write(".hidden.ged", Ged55());
     tree.write(".secret/inner.ged", Ged55());
-    const RunResult r = Run(Criteria(tree.root()));
+    const RunResult r = Run(CriteriaFor(tree.root()));
     QCOMPARE(Sorted(r.names), (QStringList{".hidden.ged", "inner.ged"}));
     QCOMPARE(r.folders, 2);
 }
@@ -242,7 +234,7 @@ void TestFolderWalk::specialFilesSkipped() {
         qstrncpy(addr.sun_path, socketPath.constData(), sizeof(addr.sun_path));
         QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) == 0);
     }
-    const RunResult r = Run(Criteria(tree.root(), "All Files (*.*)"));
+    const RunResult r = Run(CriteriaFor(tree.root(), "All Files (*.*)"));
     ::close(fd);
     QCOMPARE(r.names, (QStringList{"a.ged"}));
     QCOMPARE(r.files, 1);
@@ -253,7 +245,7 @@ void TestFolderWalk::folderLinkLoopEnds() {
     tree.write("sub/a.ged", Ged55());
     QVERIFY(QFile::link(tree.root(), tree.path("sub/loop")));
     QVERIFY(QFile::link(tree.path("sub"), tree.path("sideways")));
-    const RunResult r = Run(Criteria(tree.root()));
+    const RunResult r = Run(CriteriaFor(tree.root()));
     QCOMPARE(r.names, (QStringList{"a.ged"}));
     QCOMPARE(r.folders, 2);
 }
@@ -263,7 +255,7 @@ void TestFolderWalk::fileLinkExaminedBrokenLinkSkipped() {
     tree.write("real.txt", Ged55());
     QVERIFY(QFile::link(tree.path("real.txt"), tree.path("linked.ged")));
     QVERIFY(QFile::link(tree.path("gone.txt"), tree.path("broken.ged")));
-    const RunResult r = Run(Criteria(tree.root()));
+    const RunResult r = Run(CriteriaFor(tree.root()));
     QCOMPARE(r.names, (QStringList{"linked.ged"}));
     QCOMPARE(r.rows[0].SizeRaw, Ged55().size());
     QCOMPARE(r.files, 1);
@@ -274,7 +266,7 @@ void TestFolderWalk::nameFilter() {
     tree.write("Smith.ged", Ged55());
     tree.write("blacksmith.GED", Ged55());
     tree.write("jones.ged", Ged55());
-    SearchCriteria c = Criteria(tree.root());
+    SearchCriteria c = CriteriaFor(tree.root());
     c.NameContains = QStringLiteral("smi");
     QCOMPARE(Sorted(Run(c).names), (QStringList{"Smith.ged", "blacksmith.GED"}));
     c.NameContains = QStringLiteral("ged");
@@ -292,7 +284,7 @@ void TestFolderWalk::organizeFileRule() {
     tree.write("wide.tvx", wide);
     tree.write("other.tvx", "something else");
     tree.write("family.txt", "; This is a Torvex organize file\r\n");
-    const RunResult r = Run(Criteria(tree.root(), "All Files (*.*)"));
+    const RunResult r = Run(CriteriaFor(tree.root(), "All Files (*.*)"));
     QCOMPARE(Sorted(r.names), (QStringList{"family.tvx", "other.tvx", "wide.tvx"}));
     for (const FoundFile& f : r.rows) {
         const QString expected = f.Name == QLatin1String("other.tvx")
@@ -307,7 +299,7 @@ void TestFolderWalk::candidateRuleUnderAllFiles() {
     tree.write("notes.txt", "hello");
     tree.write("notes.ged", "hello");
     tree.write("tree.txt", Ged55());
-    const RunResult r = Run(Criteria(tree.root(), "All Files (*.*)"));
+    const RunResult r = Run(CriteriaFor(tree.root(), "All Files (*.*)"));
     QCOMPARE(Sorted(r.names), (QStringList{"notes.ged", "tree.txt"}));
     QCOMPARE(r.files, 2);
     for (const FoundFile& f : r.rows)
@@ -319,7 +311,7 @@ void TestFolderWalk::noSubfolders() {
     FixtureTree tree;
     tree.write("a.ged", Ged55());
     tree.write("sub/b.ged", Ged55());
-    SearchCriteria c = Criteria(tree.root());
+    SearchCriteria c = CriteriaFor(tree.root());
     c.IncludeSubfolders = false;
     const RunResult r = Run(c);
     QCOMPARE(r.names, (QStringList{"a.ged"}));
@@ -331,7 +323,7 @@ void TestFolderWalk::stopMidWalk() {
     for (int i = 0; i < 5; ++i)
         tree.write(QStringLiteral("f%1.ged").arg(i), Ged55());
     tree.write("sub/deeper.ged", Ged55());
-    SearchCriteria c = Criteria(tree.root(), "Torvex & GEDCOM Files (*.tvx,*.ged)");
+    SearchCriteria c = CriteriaFor(tree.root(), "Torvex & GEDCOM Files (*.tvx,*.ged)");
     tree.write("t1.tvx", Ged55());
     tree.write("t2.tvx", Ged55());
     // Stop at the first row: the .tvx listing is left, the .ged listing still has its first
@@ -352,7 +344,7 @@ void TestFolderWalk::unreadableFileSkipped() {
     QFile probe(tree.path("a.ged"));
     if (probe.open(QIODevice::ReadOnly))
         QSKIP("running with privileges that read any file (root): no unreadable file to make");
-    const RunResult r = Run(Criteria(tree.root()));
+    const RunResult r = Run(CriteriaFor(tree.root()));
     QCOMPARE(r.names, (QStringList{"b.ged"}));
 }
 
@@ -378,7 +370,7 @@ void TestFolderWalk::searchChangesNothing() {
         return facts;
     };
     const QStringList before = snapshot();
-    SearchCriteria c = Criteria(tree.root(), "All Files (*.*)");
+    SearchCriteria c = CriteriaFor(tree.root(), "All Files (*.*)");
     c.ContainingText = QStringLiteral("smith");
     c.InWhat = InWhatChoice::AllFiles;
     const RunResult r = Run(c);
@@ -392,7 +384,7 @@ void TestFolderWalk::depthFirstOrder() {
     tree.write("a/b/y.ged", Ged55());
     tree.write("c/z.ged", Ged55());
     tree.write("top.ged", Ged55());
-    const RunResult r = Run(Criteria(tree.root()));
+    const RunResult r = Run(CriteriaFor(tree.root()));
     QCOMPARE(r.names.first(), QStringLiteral("top.ged")); // a folder's files before its subfolders
     const int x = r.names.indexOf("x.ged"), y = r.names.indexOf("y.ged"),
               z = r.names.indexOf("z.ged");

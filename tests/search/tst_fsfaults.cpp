@@ -15,14 +15,6 @@
 #include <unistd.h>
 
 namespace {
-SearchCriteria Criteria(const QString& root,
-                        const QString& type = QStringLiteral("GEDCOM Files (*.ged)")) {
-    SearchCriteria c;
-    c.TypeText = type;
-    c.LookIn = root;
-    return c;
-}
-
 // Counts what a run hands over without keeping the rows, so memory shows the walk alone.
 class CountingReporter : public SearchReporter {
 public:
@@ -71,7 +63,7 @@ void TestFsFaults::fileVanishesBetweenListingAndOpening() {
     for (int i = 0; i < 20; ++i)
         tree.write(QStringLiteral("f%1.ged").arg(i), Ged55());
     RecordingReporter reporter;
-    SearchRun run(Criteria(tree.root()), reporter);
+    SearchRun run(CriteriaFor(tree.root()), reporter);
     // At the first row, every other file goes: the listing has already read their names.
     reporter.onRow = [&](const FoundFile& row) {
         for (int i = 0; i < 20; ++i)
@@ -90,7 +82,7 @@ void TestFsFaults::folderRemovedWhileInside() {
     tree.write("sub/deeper/x.ged", Ged55());
     tree.write("zlast/y.ged", Ged55());
     RecordingReporter reporter;
-    SearchRun run(Criteria(tree.root()), reporter);
+    SearchRun run(CriteriaFor(tree.root()), reporter);
     bool removed = false;
     reporter.onRow = [&](const FoundFile& row) {
         if (!removed && row.Path.endsWith(QLatin1String("/sub/"))) {
@@ -114,7 +106,7 @@ void TestFsFaults::unreadableFileAndFolder() {
     QFile::setPermissions(tree.path("locked.ged"), QFileDevice::Permissions());
     QFile::setPermissions(tree.path("closed"), QFileDevice::Permissions());
     RecordingReporter reporter;
-    SearchRun run(Criteria(tree.root()), reporter);
+    SearchRun run(CriteriaFor(tree.root()), reporter);
     run.execute();
     QFile::setPermissions(tree.path("closed"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -135,7 +127,7 @@ void TestFsFaults::namesThatAreNotUtf8() {
         ::close(fd);
     }
     RecordingReporter reporter;
-    SearchRun run(Criteria(tree.root()), reporter);
+    SearchRun run(CriteriaFor(tree.root()), reporter);
     run.execute();
     QCOMPARE(reporter.rows.size(), 1);
     const FoundFile& row = reporter.rows.first();
@@ -171,7 +163,7 @@ void TestFsFaults::deepTreeAndLongPaths() {
     }
     ::close(fd);
     RecordingReporter reporter;
-    SearchRun run(Criteria(tree.root()), reporter);
+    SearchRun run(CriteriaFor(tree.root()), reporter);
     run.execute();
     QCOMPARE(run.state().folderCounter, 2001);
     QCOMPARE(reporter.names(), (QStringList{"middle.ged", "bottom.ged"}));
@@ -207,7 +199,7 @@ void TestFsFaults::manyFilesInOneFolder() {
     ::close(dirFd);
     const long before = PeakRssKb();
     CountingReporter reporter;
-    SearchRun run(Criteria(tree.root(), QStringLiteral("All Files (*.*)")), reporter);
+    SearchRun run(CriteriaFor(tree.root(), QStringLiteral("All Files (*.*)")), reporter);
     run.execute();
     const long growth = PeakRssKb() - before;
     QCOMPARE(reporter.finalLine, QStringLiteral("Search ended (0 files found in 1 folder)"));
@@ -229,7 +221,7 @@ void TestFsFaults::sparseFileOfFourGiB() {
     file.write("smith");
     file.close();
     QCOMPARE(ReadWholeText(path).size(), kWholeTextReadLimit);
-    SearchCriteria c = Criteria(tree.root());
+    SearchCriteria c = CriteriaFor(tree.root());
     c.ContainingText = QStringLiteral("smith");
     RecordingReporter reporter;
     SearchRun run(c, reporter);

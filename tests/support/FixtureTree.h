@@ -2,6 +2,8 @@
 
 // Small fixture trees in a temporary folder: files written from bytes, folders made on demand.
 
+#include "SearchCriteria.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QDir>
@@ -48,4 +50,13 @@ private:
 
 inline QByteArray Ged55() {
     return "0 HEAD\r\n1 GEDC\r\n2 VERS 5.5\r\n0 TRLR\r\n";
+}
+
+// The criteria of a search of root for the given type, everything else as the window starts.
+inline SearchCriteria CriteriaFor(const QString& root,
+                                  const QString& type = QStringLiteral("GEDCOM Files (*.ged)")) {
+    SearchCriteria c;
+    c.TypeText = type;
+    c.LookIn = root;
+    return c;
 }
