@@ -71,14 +71,14 @@ int main(int argc, char** argv) {
         std::printf("append %d rows in bulk mode: %.3f s (target < 0.5 s); memory %.0f bytes/row\n",
                     rows, append, (after - before) * 1024.0 / rows);
         for (int c = 0; c < kResultColumnCount; ++c) {
-            if (ResultColumnSpecs()[size_t(c)].raw)
+            if (ResultColumnLayouts()[size_t(c)].raw)
                 continue;
             list.focusRow(rows / 2);
             QElapsedTimer timer;
             timer.start();
             list.headerClick(c);
             std::printf("sort %d rows by %-14s %.3f s (target < 0.5 s)\n", rows,
-                        ResultColumnSpecs()[size_t(c)].caption, timer.nsecsElapsed() / 1e9);
+                        ResultColumnLayouts()[size_t(c)].caption, timer.nsecsElapsed() / 1e9);
         }
     }
     {

@@ -30,9 +30,9 @@ FileNameListView::FileNameListView(FileNameList* list, QWidget* parent)
     configure(this);
     configure(m_frozen);
     for (int c = 0; c < kResultColumnCount; ++c) {
-        const ResultColumnSpec& spec = ResultColumnSpecs()[size_t(c)];
-        setColumnWidth(c, scaled(spec.width));
-        setColumnHidden(c, spec.raw);
+        const ResultColumnLayout& layout = ResultColumnLayouts()[size_t(c)];
+        setColumnWidth(c, scaled(layout.width));
+        setColumnHidden(c, layout.raw);
         m_frozen->setColumnHidden(c, c != ColumnIndex(ResultColumn::Name));
     }
     m_frozen->setColumnWidth(0, columnWidth(0));

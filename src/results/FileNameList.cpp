@@ -131,7 +131,7 @@ int FileNameList::FileNameListCompareItems(int item1, int item2) const {
 }
 
 void FileNameList::headerClick(int column) {
-    if (column < 0 || column >= kResultColumnCount || ResultColumnSpecs()[size_t(column)].raw)
+    if (column < 0 || column >= kResultColumnCount || ResultColumnLayouts()[size_t(column)].raw)
         return;
     const SortMark mark =
         m_marks[size_t(column)] == SortMark::Ascend ? SortMark::Descend : SortMark::Ascend;

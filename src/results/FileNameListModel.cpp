@@ -23,7 +23,7 @@ QVariant FileNameListModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return m_rows[size_t(index.row())][size_t(index.column())];
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(ResultColumnSpecs()[size_t(index.column())].alignment |
+        return QVariant::fromValue(ResultColumnLayouts()[size_t(index.column())].alignment |
                                    Qt::AlignVCenter);
     default:
         return {};
@@ -34,9 +34,9 @@ QVariant FileNameListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(ResultColumnSpecs()[size_t(section)].caption);
+        return QString::fromLatin1(ResultColumnLayouts()[size_t(section)].caption);
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(ResultColumnSpecs()[size_t(section)].alignment |
+        return QVariant::fromValue(ResultColumnLayouts()[size_t(section)].alignment |
                                    Qt::AlignVCenter);
     return {};
 }

@@ -27,15 +27,15 @@ constexpr int ColumnIndex(ResultColumn c) {
     return static_cast<int>(c);
 }
 
-struct ResultColumnSpec {
+struct ResultColumnLayout {
     const char* caption;
     int width;               // pixels at 96 dpi
     bool raw;                // never shown
     Qt::Alignment alignment; // header and cells
 };
 
-inline const std::array<ResultColumnSpec, kResultColumnCount>& ResultColumnSpecs() {
-    static const std::array<ResultColumnSpec, kResultColumnCount> specs = {{
+inline const std::array<ResultColumnLayout, kResultColumnCount>& ResultColumnLayouts() {
+    static const std::array<ResultColumnLayout, kResultColumnCount> layouts = {{
         {"Name", 122, false, Qt::AlignLeft},
         {"Path", 169, false, Qt::AlignLeft},
         {"Size", 69, false, Qt::AlignRight},
@@ -50,5 +50,5 @@ inline const std::array<ResultColumnSpec, kResultColumnCount>& ResultColumnSpecs
         {"Char", 100, false, Qt::AlignLeft},
         {"BOM", 141, false, Qt::AlignLeft},
     }};
-    return specs;
+    return layouts;
 }

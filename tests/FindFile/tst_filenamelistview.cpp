@@ -60,8 +60,8 @@ void TestFileNameListView::columnsAsLaidOut() {
     for (int c = 0; c < 13; ++c) {
         QCOMPARE(list.model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
                  captions[c]);
-        if (!ResultColumnSpecs()[size_t(c)].raw) // a hidden column has no width on screen
-            QCOMPARE(view.columnWidth(c), view.scaled(ResultColumnSpecs()[size_t(c)].width));
+        if (!ResultColumnLayouts()[size_t(c)].raw) // a hidden column has no width on screen
+            QCOMPARE(view.columnWidth(c), view.scaled(ResultColumnLayouts()[size_t(c)].width));
     }
     QCOMPARE(view.horizontalHeader()->height(), view.scaled(19));
     QCOMPARE(view.verticalHeader()->defaultSectionSize(), view.scaled(18));

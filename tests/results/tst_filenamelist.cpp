@@ -366,8 +366,8 @@ void TestFileNameList::setCellTextKeepsPlace() {
 void TestFileNameList::sortAgreesWithCompareItems_data() {
     QTest::addColumn<int>("column");
     for (int c = 0; c < kResultColumnCount; ++c)
-        if (!ResultColumnSpecs()[size_t(c)].raw)
-            QTest::newRow(ResultColumnSpecs()[size_t(c)].caption) << c;
+        if (!ResultColumnLayouts()[size_t(c)].raw)
+            QTest::newRow(ResultColumnLayouts()[size_t(c)].caption) << c;
 }
 
 void TestFileNameList::sortAgreesWithCompareItems() {
