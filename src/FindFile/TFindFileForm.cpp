@@ -391,8 +391,6 @@ void TFindFileForm::completionNoticeHandled() {
     StopButton->setEnabled(false);
     ClearButton->setEnabled(true);
     BrowseButton->setEnabled(true);
-    if (m_closing)
-        finishClosingAfterWorker();
 }
 
 void TFindFileForm::updateRecentLists() {
@@ -442,23 +440,10 @@ void TFindFileForm::FormClose() {
 }
 
 void TFindFileForm::closeEvent(QCloseEvent* event) {
-    if (!m_closing) {
-        m_closing = true;
-        FormClose();
-    }
-    if (m_worker) {
-        // Gone from the screen at once; the window itself goes when the worker has wound down,
-        // so that no hand-over ever reaches a window that no longer exists.
-        hide();
-        event->ignore();
-        return;
-    }
+    // A running search only gets its stop request here; the window object waits for the worker
+    // when it is destroyed, so no hand-over ever reaches a window that no longer exists.
+    FormClose();
     event->accept();
-}
-
-void TFindFileForm::finishClosingAfterWorker() {
-    QMetaObject::invokeMethod(
-        this, [this] { close(); }, Qt::QueuedConnection);
 }
 
 void TFindFileForm::contextMenuEvent(QContextMenuEvent* event) {

@@ -146,7 +146,6 @@ private:
     void layOut();
     void setFileActionStates(bool open, bool view, bool logFile);
     void completionNoticeHandled();
-    void finishClosingAfterWorker();
     QString programFolder() const;
     QString focusedFullName() const;
     void showViewerFailure(const QString& viewer);
@@ -155,7 +154,6 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     QPointer<TThread1> m_worker;
     std::shared_ptr<HandoverChannel> m_channel;
-    bool m_closing = false;
 };
 
 // Appends the path separator unless the text ends with one (or, on Windows, with a drive colon).

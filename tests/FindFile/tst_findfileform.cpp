@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QStringList Items(const QComboBox* box) {
@@ -345,9 +346,15 @@ void TestFindFileForm::closingDuringLongSearch() {
     form->ContainingTextBox->setEditText(QStringLiteral("x"));
     form->FindButton->click();
     QVERIFY(form->searchRunning());
-    form->close();
-    QVERIFY(!form->isVisible()); // gone from the screen at once
-    QVERIFY(WaitForSearchEnd(*form));
+    // The program's event loop ends when its window is closed, search or no search.
+    QTimer::singleShot(0, form.get(), [&form] { form->close(); });
+    QTimer guard; // ends the loop with 2 if closing did not
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, qApp, [] { qApp->exit(2); });
+    guard.start(10000);
+    QCOMPARE(qApp->exec(), 0);
+    QVERIFY(!form->isVisible());
+    QVERIFY(WaitForSearchEnd(*form));                         // the run winds down on its own
     QCOMPARE(fx.stored("\\FindFiles", "LookIn1"), QString()); // saved before the run ended
     QVERIFY(!fx.has("\\FindFiles", "ContainingText1"));
 }
