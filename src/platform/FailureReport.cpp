@@ -4,14 +4,17 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #ifndef Q_OS_WIN
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +27,8 @@ struct ReporterSetup {
 #ifndef Q_OS_WIN
     QByteArray signalReportPath; // prepared in advance: a signal handler may not allocate
     QByteArray signalReportHead;
+    std::vector<QByteArray>
+        foldersToMake; // the report folder and its missing parents, outermost first
 #endif
 };
 
@@ -66,6 +71,8 @@ QString CurrentThreadName() {
 extern "C" void OnFatalSignal(int number) {
     // Only async-signal-safe calls: open, write, close, and re-raising the signal.
     const ReporterSetup& setup = Setup();
+    for (const QByteArray& folder : setup.foldersToMake)
+        ::mkdir(folder.constData(), 0700); // made only now: nothing is created unless needed
     const int fd =
         ::open(setup.signalReportPath.constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0600);
     const char* name = number == SIGSEGV  ? "SIGSEGV (invalid memory access)"
@@ -136,7 +143,9 @@ void InstallFailureReporter(const QString& version, std::function<void(const QSt
     std::set_terminate(OnTerminate);
 #ifndef Q_OS_WIN
     const QString folder = FailureReportFolder();
-    QDir().mkpath(folder);
+    setup.foldersToMake.clear();
+    for (QString f = folder; !f.isEmpty() && !QFileInfo::exists(f); f = QFileInfo(f).path())
+        setup.foldersToMake.insert(setup.foldersToMake.begin(), QFile::encodeName(f));
     setup.signalReportPath = QFile::encodeName(QStringLiteral("%1/failure-signal-%2.txt")
                                                    .arg(folder)
                                                    .arg(QCoreApplication::applicationPid()));

@@ -1,6 +1,7 @@
 #include "FailureReport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void reportsNeverOverwrite();
     void uncaughtExceptionIsReported();
     void fatalSignalIsReported();
+    void nothingIsWrittenWithoutAFailure();
 
 private:
     QTemporaryDir m_state;
@@ -104,6 +106,12 @@ void TestFailureReport::fatalSignalIsReported() {
     const QStringList reports = Reports(m_state.path());
     QCOMPARE(reports.size(), 1);
     QVERIFY(ReadReport(m_state.path(), reports.first()).contains(QLatin1String("SIGSEGV")));
+}
+
+void TestFailureReport::nothingIsWrittenWithoutAFailure() {
+    const int status = InChild([] { InstallFailureReporter(QStringLiteral("9.8.7"), {}); });
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QVERIFY(!QFileInfo::exists(m_state.path() + QStringLiteral("/quendal")));
 }
 
 QTEST_GUILESS_MAIN(TestFailureReport)
