@@ -23,6 +23,12 @@ FoundFile File(const QString& name, const QString& path) {
     f.BOM = QStringLiteral("---");
     return f;
 }
+// Shows the view at a size with room for a few rows and waits until it is on screen.
+bool ShowOnScreen(FileNameListView& view) {
+    view.resize(800, 300);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
+}
 } // namespace
 
 class TestFileNameListView : public QObject {
@@ -97,9 +103,7 @@ void TestFileNameListView::rawColumnsNeverShown() {
 void TestFileNameListView::headerClickSortsAndMarks() {
     FileNameList list;
     FileNameListView view(&list);
-    view.resize(800, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowOnScreen(view));
     list.AddResultRow(File("b.ged", "/1/"));
     list.AddResultRow(File("a.ged", "/2/"));
     QHeaderView* header = view.horizontalHeader();
@@ -113,9 +117,7 @@ void TestFileNameListView::headerClickSortsAndMarks() {
 void TestFileNameListView::pressBelowLastRowKeepsFocus() {
     FileNameList list;
     FileNameListView view(&list);
-    view.resize(800, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowOnScreen(view));
     list.AddResultRow(File("a.ged", "/1/"));
     list.AddResultRow(File("b.ged", "/1/"));
     list.focusRow(1);
@@ -127,9 +129,7 @@ void TestFileNameListView::pressBelowLastRowKeepsFocus() {
 void TestFileNameListView::rightClickFocusesRow() {
     FileNameList list;
     FileNameListView view(&list);
-    view.resize(800, 300);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowOnScreen(view));
     list.AddResultRow(File("a.ged", "/1/"));
     list.AddResultRow(File("b.ged", "/1/"));
     list.focusRow(0);
